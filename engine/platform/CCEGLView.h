@@ -1,0 +1,74 @@
+// The view: window name and frame size in pixels, the design resolution and
+// how it is fitted, and the conversion of window input into design-space
+// touches. The window itself is a WindowBackend (SDL for the real program,
+// none for logic-only runs).
+#pragma once
+
+#include "base/CCGeometry.h"
+
+#include <memory>
+#include <string>
+
+namespace cocos2d {
+
+class WindowBackend;
+class CCSet;
+
+enum ResolutionPolicy {
+    kResolutionExactFit = 0, // each axis scaled on its own to fill the frame
+    kResolutionNoBorder,
+    kResolutionShowAll,
+    kResolutionFixedHeight,
+    kResolutionFixedWidth,
+    kResolutionUnKnown,
+};
+
+class CCEGLView {
+public:
+    static CCEGLView* sharedOpenGLView();
+    // Closes the window and destroys the shared view (process end, tests).
+    static void purgeSharedOpenGLView();
+
+    void setViewName(const char* name);
+    const std::string& getViewName() const { return m_viewName; }
+    void setFrameSize(float width, float height);
+    const CCSize& getFrameSize() const { return m_frameSize; }
+    void setDesignResolutionSize(float width, float height, ResolutionPolicy policy);
+    const CCSize& getDesignResolutionSize() const { return m_designSize; }
+    ResolutionPolicy getResolutionPolicy() const { return m_policy; }
+    CCSize getVisibleSize() const;
+    CCPoint getVisibleOrigin() const;
+    float getScaleX() const { return m_scaleX; }
+    float getScaleY() const { return m_scaleY; }
+
+    // Frame pixels (y down from the top-left) to design points (y up).
+    CCPoint frameToDesign(float px, float py) const;
+
+    // The window behind the view. Without one the view is logic-only.
+    void setBackend(std::unique_ptr<WindowBackend> backend);
+    WindowBackend* getBackend() const { return m_backend.get(); }
+    bool isOpenGLReady() const;
+    void swapBuffers();
+    void end();
+
+    // Window input: one pointer, given in frame pixels.
+    void handlePointerDown(float px, float py);
+    void handlePointerMove(float px, float py);
+    void handlePointerUp(float px, float py);
+    void handlePointerCancel();
+
+private:
+    CCEGLView();
+    ~CCEGLView();
+    void updateScale();
+
+    std::string m_viewName;
+    CCSize m_frameSize;
+    CCSize m_designSize;
+    ResolutionPolicy m_policy = kResolutionUnKnown;
+    float m_scaleX = 1.0f, m_scaleY = 1.0f;
+    std::unique_ptr<WindowBackend> m_backend;
+    bool m_pointerDown = false;
+};
+
+} // namespace cocos2d

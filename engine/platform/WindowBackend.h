@@ -1,0 +1,27 @@
+// What the view needs from a window system: open, pump input, present.
+// SDLWindowBackend is the real window; a view without a backend runs
+// logic-only.
+#pragma once
+
+#include "base/CCGeometry.h"
+
+namespace cocos2d {
+
+class CCEGLView;
+
+class WindowBackend {
+public:
+    virtual ~WindowBackend() = default;
+    // Opens a window with a GL context; false (with a log line) when it could not.
+    virtual bool open(const char* title, int width, int height) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    virtual bool hasGLContext() const = 0;
+    // Feeds pending window events to the view and the application.
+    virtual void pollEvents(CCEGLView* view) = 0;
+    virtual void swapBuffers() = 0;
+    virtual void setTitle(const char* title) = 0;
+    virtual void setSize(int width, int height) = 0;
+};
+
+} // namespace cocos2d

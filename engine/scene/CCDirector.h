@@ -1,0 +1,119 @@
+// The director runs the frame: it switches scenes, ticks the scheduler (and
+// through it the action manager), visits the running scene and drains the
+// autorelease pool. It owns the scheduler, the action manager and the touch
+// dispatcher. The loop itself (real or virtual clock) belongs to the caller:
+// CCApplication::run for the window, FrameDriver for tests.
+#pragma once
+
+#include "base/CCGeometry.h"
+#include "base/CCObject.h"
+
+#include <functional>
+#include <vector>
+
+namespace cocos2d {
+
+class CCActionManager;
+class CCEGLView;
+class CCRenderer;
+class CCScene;
+class CCScheduler;
+class CCTouchDispatcher;
+
+class CCDirector : public CCObject {
+public:
+    static CCDirector* sharedDirector();
+    // Ends and destroys the shared director (scenes, scheduler, actions); the
+    // next sharedDirector() builds a fresh one. Used at process end and by tests.
+    static void purgeSharedDirector();
+
+    // ---- View --------------------------------------------------------------
+    void setOpenGLView(CCEGLView* view);
+    CCEGLView* getOpenGLView() const { return m_pView; }
+    // The design-space size of the window (the view's design resolution).
+    CCSize getWinSize() const;
+    CCSize getWinSizeInPixels() const;
+    CCSize getVisibleSize() const;
+    CCPoint getVisibleOrigin() const;
+    // Window points (y down) to design points (y up), and back.
+    CCPoint convertToGL(const CCPoint& uiPoint) const;
+    CCPoint convertToUI(const CCPoint& glPoint) const;
+
+    // ---- Scenes ------------------------------------------------------------
+    void runWithScene(CCScene* scene);
+    // The switch happens at the start of the next frame; a later call before
+    // then wins. While a transition runs, the request waits for its end.
+    void replaceScene(CCScene* scene);
+    CCScene* getRunningScene() const { return m_pRunningScene; }
+    CCScene* getNextScene() const { return m_pNextScene; }
+    // Called by a transition scene when it is done, with the scene to show.
+    void transitionFinished(CCScene* incoming);
+
+    // ---- Frame loop ----------------------------------------------------------
+    void setAnimationInterval(double interval);
+    double getAnimationInterval() const { return m_dAnimationInterval; }
+    void stopAnimation();
+    void startAnimation();
+    bool isAnimating() const { return !m_bInvalid; }
+    void pause();
+    void resume();
+    bool isPaused() const { return m_bPaused; }
+    // Ends the loop: the caller's loop sees hasEnded() and stops.
+    void end();
+    bool hasEnded() const { return m_bEnded; }
+    // One frame with the given delta time; does nothing while animation is
+    // stopped (the pool is still drained).
+    void mainLoop(float dt);
+    float getDeltaTime() const { return m_fDeltaTime; }
+    double getTotalTime() const { return m_dTotalTime; }
+    unsigned int getTotalFrames() const { return m_uTotalFrames; }
+
+    // ---- Drawing ------------------------------------------------------------
+    void setDepthTest(bool on);
+    bool isDepthTestEnabled() const { return m_bDepthTest; }
+    void setDisplayStats(bool show) { m_bDisplayStats = show; }
+    bool isDisplayStats() const { return m_bDisplayStats; }
+    // The renderer, or null when there is no GL context (logic-only runs).
+    CCRenderer* getRenderer() const { return m_pRenderer; }
+    void setRenderer(CCRenderer* renderer) { m_pRenderer = renderer; }
+    // Visits the running scene (and draws it when a renderer exists).
+    void drawScene();
+
+    // ---- Services ------------------------------------------------------------
+    CCScheduler* getScheduler() const { return m_pScheduler; }
+    CCActionManager* getActionManager() const { return m_pActionManager; }
+    CCTouchDispatcher* getTouchDispatcher() const { return m_pTouchDispatcher; }
+    // Drops cached textures, frames and fonts that nothing uses.
+    void purgeCachedData();
+    // Caches register here so the director need not know them.
+    void addCachePurger(std::function<void()> purger);
+
+    ~CCDirector() override;
+
+private:
+    CCDirector();
+    void setNextScene();
+    void releaseScenes();
+
+    CCEGLView* m_pView = nullptr;
+    CCRenderer* m_pRenderer = nullptr;
+    CCScene* m_pRunningScene = nullptr;
+    CCScene* m_pNextScene = nullptr;
+    CCScene* m_pDeferredScene = nullptr;
+    CCScheduler* m_pScheduler = nullptr;
+    CCActionManager* m_pActionManager = nullptr;
+    CCTouchDispatcher* m_pTouchDispatcher = nullptr;
+    std::vector<std::function<void()>> m_purgers;
+
+    double m_dAnimationInterval = 1.0 / 60.0;
+    double m_dTotalTime = 0;
+    float m_fDeltaTime = 0;
+    unsigned int m_uTotalFrames = 0;
+    bool m_bInvalid = false;
+    bool m_bPaused = false;
+    bool m_bEnded = false;
+    bool m_bDepthTest = false;
+    bool m_bDisplayStats = false;
+};
+
+} // namespace cocos2d

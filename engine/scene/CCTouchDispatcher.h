@@ -1,0 +1,68 @@
+// Hands each touch phase to the registered delegates. One rule orders them:
+// targeted (one-by-one) delegates before standard (all-at-once) ones; among
+// targeted ones lower priority values first (menus use -128, layers 0);
+// otherwise order of registration. A touch claimed by a swallowing targeted
+// delegate is withheld from the standard ones. Adding or removing delegates
+// while a touch is being dispatched takes effect when the dispatch ends; a
+// removed delegate gets no further phases of the touches it claimed.
+#pragma once
+
+#include "base/CCObject.h"
+
+#include <vector>
+
+namespace cocos2d {
+
+class CCSet;
+class CCTouch;
+class CCEvent;
+class CCTouchDelegate;
+
+static const int kCCMenuHandlerPriority = -128;
+
+enum TouchPhase { kTouchBegan, kTouchMoved, kTouchEnded, kTouchCancelled };
+
+class CCTouchDispatcher : public CCObject {
+public:
+    CCTouchDispatcher() = default;
+    ~CCTouchDispatcher() override;
+
+    void addStandardDelegate(CCTouchDelegate* delegate, int priority);
+    void addTargetedDelegate(CCTouchDelegate* delegate, int priority, bool swallowsTouches);
+    void removeDelegate(CCTouchDelegate* delegate);
+    void removeAllDelegates();
+    bool isRegistered(const CCTouchDelegate* delegate) const;
+
+    // While off, touches are dropped (the director turns this off during a
+    // scene transition so one gesture cannot act on two scenes).
+    void setDispatchEvents(bool dispatch) { m_bDispatchEvents = dispatch; }
+    bool isDispatchEvents() const { return m_bDispatchEvents; }
+
+    void touchesBegan(CCSet* touches, CCEvent* event);
+    void touchesMoved(CCSet* touches, CCEvent* event);
+    void touchesEnded(CCSet* touches, CCEvent* event);
+    void touchesCancelled(CCSet* touches, CCEvent* event);
+
+private:
+    struct Handler {
+        CCTouchDelegate* delegate;
+        int priority;
+        unsigned long order;
+        bool targeted;
+        bool swallows;
+        std::vector<CCTouch*> claimed; // retained
+        bool removed;
+    };
+    void touches(CCSet* touches, CCEvent* event, TouchPhase phase);
+    void insertHandler(const Handler& handler);
+    void applyPending();
+    static void releaseClaims(Handler& handler);
+
+    std::vector<Handler> m_handlers;
+    std::vector<Handler> m_toAdd;
+    unsigned long m_nextOrder = 0;
+    bool m_bDispatchEvents = true;
+    bool m_bLocked = false;
+};
+
+} // namespace cocos2d
