@@ -1,7 +1,7 @@
 // Action base behaviour.
 #include "actions/CCAction.h"
 
-namespace cocos2d {
+namespace cc {
 
 void CCAction::startWithTarget(CCNode* target)
 {
@@ -10,4 +10,4 @@ void CCAction::startWithTarget(CCNode* target)
 
 void CCAction::stop() { m_pTarget = nullptr; }
 
-} // namespace cocos2d
+} // namespace cc

@@ -4,7 +4,7 @@
 
 #include "base/CCObject.h"
 
-namespace cocos2d {
+namespace cc {
 
 class CCNode;
 
@@ -48,4 +48,4 @@ protected:
     float m_fDuration = 0.0f;
 };
 
-} // namespace cocos2d
+} // namespace cc

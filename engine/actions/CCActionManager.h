@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 class CCAction;
 class CCNode;
@@ -50,4 +50,4 @@ private:
     int m_walkDepth = 0;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -6,7 +6,7 @@
 #include <cstdarg>
 #include <cstdlib>
 
-namespace cocos2d {
+namespace cc {
 
 CCArray* CCArray::create()
 {
@@ -160,4 +160,4 @@ void CCArray::replaceObjectAtIndex(unsigned int index, CCObject* object)
 
 void CCArray::reverseObjects() { std::reverse(m_data.begin(), m_data.end()); }
 
-} // namespace cocos2d
+} // namespace cc

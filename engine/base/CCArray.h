@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 class CCArray : public CCObject {
 public:
@@ -57,4 +57,4 @@ private:
              ((__object__ = (__array__)->objectAtIndex(__i##__object__)) != nullptr || true); \
              ++__i##__object__)
 
-} // namespace cocos2d
+} // namespace cc

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace cocos2d {
+namespace cc {
 
 void CCAutoreleasePool::addObject(CCObject* object)
 {
@@ -73,4 +73,4 @@ size_t CCPoolManager::pendingCount() const
     return n;
 }
 
-} // namespace cocos2d
+} // namespace cc

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 class CCAutoreleasePool : public CCObject {
 public:
@@ -37,4 +37,4 @@ private:
     std::vector<CCAutoreleasePool*> m_pools;
 };
 
-} // namespace cocos2d
+} // namespace cc

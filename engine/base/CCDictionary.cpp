@@ -4,7 +4,7 @@
 #include "base/CCLog.h"
 #include "base/CCString.h"
 
-namespace cocos2d {
+namespace cc {
 
 CCDictionary* CCDictionary::create()
 {
@@ -159,4 +159,4 @@ CCArray* CCDictionary::allKeys() const
     return keys;
 }
 
-} // namespace cocos2d
+} // namespace cc

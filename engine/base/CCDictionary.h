@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 class CCArray;
 class CCString;
@@ -65,4 +65,4 @@ private:
     std::unordered_map<std::string, size_t> m_index;
 };
 
-} // namespace cocos2d
+} // namespace cc

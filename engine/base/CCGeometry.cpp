@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace cocos2d {
+namespace cc {
 
 const CCPoint CCPointZero(0, 0);
 const CCSize CCSizeZero(0, 0);
@@ -89,4 +89,4 @@ CCAffineTransform CCAffineTransformInvert(const CCAffineTransform& t)
                                  inv * (t.b * t.tx - t.a * t.ty));
 }
 
-} // namespace cocos2d
+} // namespace cc

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace cocos2d {
+namespace cc {
 
 class CCPoint {
 public:
@@ -63,9 +63,9 @@ public:
 };
 
 inline CCPoint ccp(float x, float y) { return CCPoint(x, y); }
-#define CCPointMake(x, y) cocos2d::CCPoint((float)(x), (float)(y))
-#define CCSizeMake(w, h) cocos2d::CCSize((float)(w), (float)(h))
-#define CCRectMake(x, y, w, h) cocos2d::CCRect((float)(x), (float)(y), (float)(w), (float)(h))
+#define CCPointMake(x, y) cc::CCPoint((float)(x), (float)(y))
+#define CCSizeMake(w, h) cc::CCSize((float)(w), (float)(h))
+#define CCRectMake(x, y, w, h) cc::CCRect((float)(x), (float)(y), (float)(w), (float)(h))
 extern const CCPoint CCPointZero;
 extern const CCSize CCSizeZero;
 extern const CCRect CCRectZero;
@@ -102,4 +102,4 @@ extern const CCAffineTransform CCAffineTransformIdentity;
 #define CC_DEGREES_TO_RADIANS(__ANGLE__) ((__ANGLE__) * 0.01745329252f)
 #define CC_RADIANS_TO_DEGREES(__ANGLE__) ((__ANGLE__) * 57.29577951f)
 
-} // namespace cocos2d
+} // namespace cc

@@ -5,7 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace cocos2d {
+namespace cc {
 
 namespace {
 std::vector<CCLogCapture*>& captures()
@@ -67,4 +67,4 @@ size_t CCLogCapture::countOf(const std::string& line) const
 
 void CCLogCapture::setEcho(bool echo) { s_echo = echo; }
 
-} // namespace cocos2d
+} // namespace cc

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 void CCLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
@@ -30,4 +30,4 @@ private:
     std::vector<std::string> m_lines;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -4,7 +4,7 @@
 
 #include <cassert>
 
-namespace cocos2d {
+namespace cc {
 
 namespace {
 long s_liveObjects = 0;
@@ -56,4 +56,4 @@ void CCObject::excludeFromLiveCount()
     }
 }
 
-} // namespace cocos2d
+} // namespace cc

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-namespace cocos2d {
+namespace cc {
 
 class CCObject;
 class CCNode;
@@ -18,11 +18,11 @@ typedef void (CCObject::*SEL_CallFuncO)(CCObject*);
 typedef void (CCObject::*SEL_MenuHandler)(CCObject*);
 typedef int (CCObject::*SEL_Compare)(CCObject*);
 
-#define schedule_selector(_SELECTOR) static_cast<cocos2d::SEL_SCHEDULE>(&_SELECTOR)
-#define callfunc_selector(_SELECTOR) static_cast<cocos2d::SEL_CallFunc>(&_SELECTOR)
-#define callfuncN_selector(_SELECTOR) static_cast<cocos2d::SEL_CallFuncN>(&_SELECTOR)
-#define callfuncO_selector(_SELECTOR) static_cast<cocos2d::SEL_CallFuncO>(&_SELECTOR)
-#define menu_selector(_SELECTOR) static_cast<cocos2d::SEL_MenuHandler>(&_SELECTOR)
+#define schedule_selector(_SELECTOR) static_cast<cc::SEL_SCHEDULE>(&_SELECTOR)
+#define callfunc_selector(_SELECTOR) static_cast<cc::SEL_CallFunc>(&_SELECTOR)
+#define callfuncN_selector(_SELECTOR) static_cast<cc::SEL_CallFuncN>(&_SELECTOR)
+#define callfuncO_selector(_SELECTOR) static_cast<cc::SEL_CallFuncO>(&_SELECTOR)
+#define menu_selector(_SELECTOR) static_cast<cc::SEL_MenuHandler>(&_SELECTOR)
 
 class CCZone {};
 
@@ -80,4 +80,4 @@ protected:
         return nullptr;                       \
     }
 
-} // namespace cocos2d
+} // namespace cc

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace cocos2d {
+namespace cc {
 
 CCSet* CCSet::create()
 {
@@ -52,4 +52,4 @@ bool CCSet::containsObject(CCObject* object) const
     return std::find(m_data.begin(), m_data.end(), object) != m_data.end();
 }
 
-} // namespace cocos2d
+} // namespace cc

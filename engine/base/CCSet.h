@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 class CCSet : public CCObject {
 public:
@@ -32,4 +32,4 @@ private:
 
 typedef CCSet::CCSetIterator CCSetIterator;
 
-} // namespace cocos2d
+} // namespace cc

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 CCString* CCString::create(const std::string& s)
 {
@@ -74,4 +74,4 @@ CCBool* CCBool::create(bool v)
     return r;
 }
 
-} // namespace cocos2d
+} // namespace cc

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace cocos2d {
+namespace cc {
 
 class CCString : public CCObject {
 public:
@@ -61,4 +61,4 @@ private:
     bool m_bValue;
 };
 
-} // namespace cocos2d
+} // namespace cc

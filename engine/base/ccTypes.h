@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace cocos2d {
+namespace cc {
 
 typedef unsigned char GLubyte;
 
@@ -47,4 +47,4 @@ enum CCVerticalTextAlignment {
     kCCVerticalTextAlignmentBottom
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-namespace cocos2d {
+namespace cc {
 
 class WindowBackend;
 class CCSet;
@@ -71,4 +71,4 @@ private:
     bool m_pointerDown = false;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -5,7 +5,7 @@
 
 #include "base/CCGeometry.h"
 
-namespace cocos2d {
+namespace cc {
 
 class CCEGLView;
 
@@ -24,4 +24,4 @@ public:
     virtual void setSize(int width, int height) = 0;
 };
 
-} // namespace cocos2d
+} // namespace cc

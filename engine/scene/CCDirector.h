@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 class CCActionManager;
 class CCEGLView;
@@ -116,4 +116,4 @@ private:
     bool m_bDisplayStats = false;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -5,7 +5,7 @@
 #include "scene/CCNodeRGBA.h"
 #include "scene/CCTouch.h"
 
-namespace cocos2d {
+namespace cc {
 
 enum ccTouchesMode { kCCTouchesAllAtOnce, kCCTouchesOneByOne };
 
@@ -123,4 +123,4 @@ protected:
     bool m_bCompressedInterpolation = true;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -7,7 +7,7 @@
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
 
-namespace cocos2d {
+namespace cc {
 
 class CCAction;
 class CCActionManager;
@@ -184,4 +184,4 @@ protected:
     CCActionManager* m_pActionManager = nullptr;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -6,7 +6,7 @@
 #include "base/ccTypes.h"
 #include "scene/CCNode.h"
 
-namespace cocos2d {
+namespace cc {
 
 class CCRGBAProtocol {
 public:
@@ -69,4 +69,4 @@ void cascadeOpacityToChildren(CCNode* node, GLubyte displayed);
 ccColor3B parentDisplayedColor(CCNode* parent);
 GLubyte parentDisplayedOpacity(CCNode* parent);
 
-} // namespace cocos2d
+} // namespace cc

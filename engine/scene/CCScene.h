@@ -4,7 +4,7 @@
 
 #include "scene/CCNode.h"
 
-namespace cocos2d {
+namespace cc {
 
 class CCScene : public CCNode {
 public:
@@ -16,4 +16,4 @@ public:
     virtual bool isTransition() const { return false; }
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 static const unsigned int kCCRepeatForever = UINT_MAX - 1;
 static const int kCCPrioritySystem = INT_MIN;
@@ -88,4 +88,4 @@ private:
     bool m_updatesUnsorted = false;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -5,7 +5,7 @@
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
 
-namespace cocos2d {
+namespace cc {
 
 class CCSet;
 
@@ -59,4 +59,4 @@ public:
     ~CCTouchDelegate() override = default;
 };
 
-} // namespace cocos2d
+} // namespace cc

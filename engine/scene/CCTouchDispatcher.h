@@ -11,7 +11,7 @@
 
 #include <vector>
 
-namespace cocos2d {
+namespace cc {
 
 class CCSet;
 class CCTouch;
@@ -65,4 +65,4 @@ private:
     bool m_bLocked = false;
 };
 
-} // namespace cocos2d
+} // namespace cc

@@ -1,4 +1,4 @@
-// Umbrella header of the engine layer.
+// Umbrella header of the engine layer: everything a screen needs.
 #pragma once
 
 #include "base/CCArray.h"
