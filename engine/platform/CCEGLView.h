@@ -13,6 +13,7 @@ namespace cc {
 
 class WindowBackend;
 class CCSet;
+class CCTouch;
 
 enum ResolutionPolicy {
     kResolutionExactFit = 0, // each axis scaled on its own to fill the frame
@@ -57,6 +58,15 @@ public:
     void handlePointerUp(float px, float py);
     void handlePointerCancel();
 
+    // The same single touch given in design points: the window's pointer
+    // and the test frame driver both end up here, then in the director's
+    // touch dispatcher.
+    void touchBegan(const CCPoint& designPoint);
+    void touchMoved(const CCPoint& designPoint);
+    void touchEnded(const CCPoint& designPoint);
+    void touchCancelled();
+    bool isTouchDown() const { return m_pTouch != nullptr; }
+
 private:
     CCEGLView();
     ~CCEGLView();
@@ -68,7 +78,8 @@ private:
     ResolutionPolicy m_policy = kResolutionUnKnown;
     float m_scaleX = 1.0f, m_scaleY = 1.0f;
     std::unique_ptr<WindowBackend> m_backend;
-    bool m_pointerDown = false;
+    CCTouch* m_pTouch = nullptr;
+    int m_nextTouchId = 0;
 };
 
 } // namespace cc

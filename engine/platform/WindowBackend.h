@@ -5,6 +5,8 @@
 
 #include "base/CCGeometry.h"
 
+#include <memory>
+
 namespace cc {
 
 class CCEGLView;
@@ -23,5 +25,8 @@ public:
     virtual void setTitle(const char* title) = 0;
     virtual void setSize(int width, int height) = 0;
 };
+
+// The real window of this platform (SDL); null when none can be made.
+std::unique_ptr<WindowBackend> createPlatformWindowBackend();
 
 } // namespace cc

@@ -74,9 +74,13 @@ public:
     void setDisplayStats(bool show) { m_bDisplayStats = show; }
     bool isDisplayStats() const { return m_bDisplayStats; }
     // The renderer, or null when there is no GL context (logic-only runs).
+    // The director does not own it and never calls it: the renderer installs
+    // frame hooks that run around the visit (clear before, flush and present
+    // after).
     CCRenderer* getRenderer() const { return m_pRenderer; }
     void setRenderer(CCRenderer* renderer) { m_pRenderer = renderer; }
-    // Visits the running scene (and draws it when a renderer exists).
+    void setFrameHooks(std::function<void()> beginFrame, std::function<void()> endFrame);
+    // Visits the running scene between the frame hooks.
     void drawScene();
 
     // ---- Services ------------------------------------------------------------
@@ -104,6 +108,7 @@ private:
     CCActionManager* m_pActionManager = nullptr;
     CCTouchDispatcher* m_pTouchDispatcher = nullptr;
     std::vector<std::function<void()>> m_purgers;
+    std::function<void()> m_beginFrame, m_endFrame;
 
     double m_dAnimationInterval = 1.0 / 60.0;
     double m_dTotalTime = 0;

@@ -28,8 +28,8 @@ public:
     float getTimeScale() const { return m_fTimeScale; }
 
     // Interval selectors. An interval of 0 fires every frame; repeat counts
-    // the firings after the first (kCCRepeatForever for no end); the first
-    // firing comes after delay + interval... with delay 0, after interval.
+    // the firings after the first (kCCRepeatForever for no end); with a delay
+    // the first firing comes after the delay, otherwise after one interval.
     // Scheduling a selector that is already scheduled updates its interval.
     void scheduleSelector(SEL_SCHEDULE selector, CCObject* target, float interval, unsigned int repeat,
                           float delay, bool paused);
@@ -46,7 +46,9 @@ public:
     void unscheduleAllForTarget(CCObject* target);
     void unscheduleAll();
 
-    // Paused targets keep their timers but do not advance them.
+    // Paused targets keep their timers but do not advance them. Pausing is a
+    // property of the target's current entries; new entries take their own
+    // paused argument (nodes pass whether they are off the stage).
     void pauseTarget(CCObject* target);
     void resumeTarget(CCObject* target);
     bool isTargetPaused(CCObject* target) const;
@@ -65,12 +67,14 @@ private:
         double elapsed;
         unsigned int timesExecuted;
         bool useDelay;
+        bool paused;
         bool dead;
     };
     struct UpdateEntry {
         CCObject* target;
         int priority;
         unsigned long order;
+        bool paused;
         bool dead;
     };
 
@@ -81,7 +85,6 @@ private:
 
     std::vector<std::unique_ptr<Timer>> m_timers;
     std::vector<std::unique_ptr<UpdateEntry>> m_updates;
-    std::vector<CCObject*> m_pausedTargets;
     float m_fTimeScale = 1.0f;
     unsigned long m_nextOrder = 0;
     int m_walkDepth = 0;

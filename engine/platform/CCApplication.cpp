@@ -1,0 +1,114 @@
+// The real-clock frame loop.
+#include "platform/CCApplication.h"
+
+#include "base/CCLog.h"
+#include "platform/CCEGLView.h"
+#include "platform/WindowBackend.h"
+#include "scene/CCDirector.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace cc {
+
+namespace {
+CCApplication* s_sharedApplication = nullptr;
+// A frame never reports more than this, so a stall (a dragged window, a
+// debugger) does not make every timer jump at once.
+const double kMaxFrameDelta = 0.25;
+} // namespace
+
+CCApplication::CCApplication() { s_sharedApplication = this; }
+
+CCApplication::~CCApplication()
+{
+    if (s_sharedApplication == this) {
+        s_sharedApplication = nullptr;
+    }
+}
+
+CCApplication* CCApplication::sharedApplication() { return s_sharedApplication; }
+
+void CCApplication::setAnimationInterval(double interval)
+{
+    CCDirector::sharedDirector()->setAnimationInterval(interval);
+}
+
+ccLanguageType CCApplication::getCurrentLanguage()
+{
+    const char* lang = std::getenv("LC_ALL");
+    if (!lang || !*lang) {
+        lang = std::getenv("LANG");
+    }
+    if (!lang) {
+        return kLanguageEnglish;
+    }
+    struct Entry {
+        const char* prefix;
+        ccLanguageType type;
+    };
+    static const Entry table[] = {
+        {"zh", kLanguageChinese}, {"fr", kLanguageFrench},   {"it", kLanguageItalian},   {"de", kLanguageGerman},
+        {"es", kLanguageSpanish}, {"ru", kLanguageRussian},  {"ko", kLanguageKorean},    {"ja", kLanguageJapanese},
+        {"hu", kLanguageHungarian}, {"pt", kLanguagePortuguese}, {"ar", kLanguageArabic},
+    };
+    for (const Entry& e : table) {
+        if (std::strncmp(lang, e.prefix, 2) == 0) {
+            return e.type;
+        }
+    }
+    return kLanguageEnglish;
+}
+
+TargetPlatform CCApplication::getTargetPlatform() { return kTargetLinux; }
+
+int CCApplication::run()
+{
+    CCEGLView* view = CCEGLView::sharedOpenGLView();
+    if (!view->getBackend()) {
+        std::unique_ptr<WindowBackend> backend = createPlatformWindowBackend();
+        const CCSize frame = view->getFrameSize();
+        const int w = frame.width > 0 ? static_cast<int>(frame.width + 0.5f) : 640;
+        const int h = frame.height > 0 ? static_cast<int>(frame.height + 0.5f) : 960;
+        if (backend && backend->open(view->getViewName().c_str(), w, h)) {
+            view->setBackend(std::move(backend));
+        } else {
+            CCLog("CCApplication: no window could be opened; running without one");
+        }
+    }
+    if (!launch()) {
+        return 0;
+    }
+
+    CCDirector* director = CCDirector::sharedDirector();
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point last = Clock::now();
+    while (!director->hasEnded()) {
+        if (WindowBackend* backend = view->getBackend()) {
+            backend->pollEvents(view);
+        }
+        if (director->hasEnded()) {
+            break;
+        }
+        const Clock::time_point now = Clock::now();
+        double dt = std::chrono::duration<double>(now - last).count();
+        last = now;
+        if (dt > kMaxFrameDelta) {
+            dt = kMaxFrameDelta;
+        }
+        director->mainLoop(static_cast<float>(dt));
+
+        // Sleep away what is left of the frame period.
+        const auto period = std::chrono::duration<double>(director->getAnimationInterval());
+        const auto spent = Clock::now() - now;
+        if (spent < period) {
+            std::this_thread::sleep_for(period - spent);
+        }
+    }
+    CCDirector::purgeSharedDirector();
+    return 0;
+}
+
+} // namespace cc

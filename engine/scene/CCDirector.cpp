@@ -1,0 +1,256 @@
+// The frame: scene switch, scheduler tick, visit, pool drain.
+#include "scene/CCDirector.h"
+
+#include "actions/CCActionManager.h"
+#include "base/CCAutoreleasePool.h"
+#include "base/CCLog.h"
+#include "platform/CCEGLView.h"
+#include "scene/CCScene.h"
+#include "scene/CCScheduler.h"
+#include "scene/CCTouchDispatcher.h"
+
+namespace cc {
+
+namespace {
+CCDirector* s_sharedDirector = nullptr;
+// Without a view the design area is the reader's portrait page.
+const CCSize kDefaultWinSize(640, 960);
+} // namespace
+
+CCDirector* CCDirector::sharedDirector()
+{
+    if (!s_sharedDirector) {
+        s_sharedDirector = new CCDirector();
+        s_sharedDirector->excludeFromLiveCount();
+    }
+    return s_sharedDirector;
+}
+
+void CCDirector::purgeSharedDirector()
+{
+    if (!s_sharedDirector) {
+        return;
+    }
+    CCDirector* d = s_sharedDirector;
+    d->releaseScenes();
+    CCPoolManager::sharedPoolManager()->pop();
+    s_sharedDirector = nullptr;
+    d->release();
+}
+
+CCDirector::CCDirector()
+{
+    m_pScheduler = new CCScheduler();
+    m_pScheduler->excludeFromLiveCount();
+    m_pActionManager = new CCActionManager();
+    m_pActionManager->excludeFromLiveCount();
+    // Actions advance before any node's own timers in the same frame.
+    m_pScheduler->scheduleUpdateForTarget(m_pActionManager, kCCPrioritySystem, false);
+    m_pTouchDispatcher = new CCTouchDispatcher();
+    m_pTouchDispatcher->excludeFromLiveCount();
+}
+
+CCDirector::~CCDirector()
+{
+    releaseScenes();
+    m_pScheduler->unscheduleAll();
+    CC_SAFE_RELEASE(m_pTouchDispatcher);
+    CC_SAFE_RELEASE(m_pActionManager);
+    CC_SAFE_RELEASE(m_pScheduler);
+}
+
+void CCDirector::releaseScenes()
+{
+    if (m_pRunningScene) {
+        if (m_pRunningScene->isRunning()) {
+            m_pRunningScene->onExitTransitionDidStart();
+            m_pRunningScene->onExit();
+        }
+        m_pRunningScene->cleanup();
+    }
+    CC_SAFE_RELEASE_NULL(m_pRunningScene);
+    CC_SAFE_RELEASE_NULL(m_pNextScene);
+    CC_SAFE_RELEASE_NULL(m_pDeferredScene);
+}
+
+// ---- View -------------------------------------------------------------------------
+
+void CCDirector::setOpenGLView(CCEGLView* view) { m_pView = view; }
+
+CCSize CCDirector::getWinSize() const
+{
+    if (m_pView && m_pView->getDesignResolutionSize().width > 0) {
+        return m_pView->getDesignResolutionSize();
+    }
+    return kDefaultWinSize;
+}
+
+CCSize CCDirector::getWinSizeInPixels() const
+{
+    return m_pView && m_pView->getFrameSize().width > 0 ? m_pView->getFrameSize() : getWinSize();
+}
+
+CCSize CCDirector::getVisibleSize() const { return m_pView ? m_pView->getVisibleSize() : getWinSize(); }
+
+CCPoint CCDirector::getVisibleOrigin() const { return m_pView ? m_pView->getVisibleOrigin() : CCPointZero; }
+
+CCPoint CCDirector::convertToGL(const CCPoint& uiPoint) const
+{
+    return CCPoint(uiPoint.x, getWinSize().height - uiPoint.y);
+}
+
+CCPoint CCDirector::convertToUI(const CCPoint& glPoint) const
+{
+    return CCPoint(glPoint.x, getWinSize().height - glPoint.y);
+}
+
+// ---- Scenes -------------------------------------------------------------------------
+
+void CCDirector::runWithScene(CCScene* scene)
+{
+    if (!scene) {
+        CCLog("CCDirector::runWithScene: no scene given");
+        return;
+    }
+    if (m_pRunningScene) {
+        replaceScene(scene);
+        return;
+    }
+    scene->retain();
+    CC_SAFE_RELEASE(m_pNextScene);
+    m_pNextScene = scene;
+}
+
+void CCDirector::replaceScene(CCScene* scene)
+{
+    if (!scene) {
+        CCLog("CCDirector::replaceScene: no scene given");
+        return;
+    }
+    scene->retain();
+    if (m_pRunningScene && m_pRunningScene->isTransition() && m_pRunningScene->isRunning()) {
+        // A transition is playing: the request waits until it has finished.
+        CC_SAFE_RELEASE(m_pDeferredScene);
+        m_pDeferredScene = scene;
+        return;
+    }
+    // A second request before the switch wins; the first is let go.
+    CC_SAFE_RELEASE(m_pNextScene);
+    m_pNextScene = scene;
+}
+
+void CCDirector::transitionFinished(CCScene* incoming)
+{
+    if (!incoming) {
+        return;
+    }
+    incoming->retain();
+    CC_SAFE_RELEASE(m_pNextScene);
+    m_pNextScene = incoming;
+}
+
+void CCDirector::setNextScene()
+{
+    CCScene* outgoing = m_pRunningScene;
+    CCScene* incoming = m_pNextScene;
+    const bool outgoingIsTransition = outgoing && outgoing->isTransition();
+    const bool incomingIsTransition = incoming->isTransition();
+
+    // A transition scene runs the outgoing scene's exit itself, and has
+    // already entered the incoming scene when it hands it over.
+    if (outgoing && !incomingIsTransition) {
+        if (outgoing->isRunning()) {
+            outgoing->onExitTransitionDidStart();
+            outgoing->onExit();
+        }
+        outgoing->cleanup();
+    }
+    m_pRunningScene = incoming;
+    m_pNextScene = nullptr;
+    if (!outgoingIsTransition || !incoming->isRunning()) {
+        incoming->onEnter();
+        incoming->onEnterTransitionDidFinish();
+    }
+    CC_SAFE_RELEASE(outgoing);
+
+    if (outgoingIsTransition && m_pDeferredScene) {
+        // Asked for while the transition played: it goes next.
+        m_pNextScene = m_pDeferredScene;
+        m_pDeferredScene = nullptr;
+    }
+}
+
+// ---- Frame loop -----------------------------------------------------------------------
+
+void CCDirector::setAnimationInterval(double interval)
+{
+    if (interval > 0) {
+        m_dAnimationInterval = interval;
+    }
+}
+
+void CCDirector::stopAnimation() { m_bInvalid = true; }
+void CCDirector::startAnimation() { m_bInvalid = false; }
+void CCDirector::pause() { m_bPaused = true; }
+void CCDirector::resume() { m_bPaused = false; }
+
+void CCDirector::end()
+{
+    m_bEnded = true;
+    if (m_pView) {
+        m_pView->end();
+    }
+}
+
+void CCDirector::mainLoop(float dt)
+{
+    if (!m_bInvalid && !m_bEnded) {
+        m_fDeltaTime = dt < 0 ? 0 : dt;
+        m_dTotalTime += m_fDeltaTime;
+        ++m_uTotalFrames;
+        if (m_pNextScene) {
+            setNextScene();
+        }
+        if (!m_bPaused) {
+            m_pScheduler->update(m_fDeltaTime);
+        }
+        drawScene();
+    }
+    CCPoolManager::sharedPoolManager()->pop();
+}
+
+// ---- Drawing ---------------------------------------------------------------------------
+
+void CCDirector::setDepthTest(bool on) { m_bDepthTest = on; }
+
+void CCDirector::setFrameHooks(std::function<void()> beginFrame, std::function<void()> endFrame)
+{
+    m_beginFrame = std::move(beginFrame);
+    m_endFrame = std::move(endFrame);
+}
+
+void CCDirector::drawScene()
+{
+    if (m_beginFrame) {
+        m_beginFrame();
+    }
+    if (m_pRunningScene) {
+        m_pRunningScene->visit();
+    }
+    if (m_endFrame) {
+        m_endFrame();
+    }
+}
+
+// ---- Services ----------------------------------------------------------------------------
+
+void CCDirector::purgeCachedData()
+{
+    for (auto& purge : m_purgers) {
+        purge();
+    }
+}
+
+void CCDirector::addCachePurger(std::function<void()> purger) { m_purgers.push_back(std::move(purger)); }
+
+} // namespace cc

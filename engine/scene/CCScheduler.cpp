@@ -1,0 +1,262 @@
+// Interval timers and per-frame update targets. Walks run over a snapshot of
+// the entry list; entries removed during a walk are only marked dead and are
+// erased when the outermost walk ends, entries added during it wait for the
+// next frame.
+#include "scene/CCScheduler.h"
+
+#include "base/CCLog.h"
+
+#include <algorithm>
+
+namespace cc {
+
+CCScheduler::CCScheduler() = default;
+CCScheduler::~CCScheduler() = default;
+
+CCScheduler::Timer* CCScheduler::findTimer(SEL_SCHEDULE selector, const CCObject* target) const
+{
+    for (const auto& t : m_timers) {
+        if (!t->dead && t->target == target && t->selector == selector) {
+            return t.get();
+        }
+    }
+    return nullptr;
+}
+
+CCScheduler::UpdateEntry* CCScheduler::findUpdate(const CCObject* target) const
+{
+    for (const auto& u : m_updates) {
+        if (!u->dead && u->target == target) {
+            return u.get();
+        }
+    }
+    return nullptr;
+}
+
+void CCScheduler::scheduleSelector(SEL_SCHEDULE selector, CCObject* target, float interval, bool paused)
+{
+    scheduleSelector(selector, target, interval, kCCRepeatForever, 0.0f, paused);
+}
+
+void CCScheduler::scheduleSelector(SEL_SCHEDULE selector, CCObject* target, float interval, unsigned int repeat,
+                                   float delay, bool paused)
+{
+    if (!selector || !target) {
+        return;
+    }
+    if (Timer* existing = findTimer(selector, target)) {
+        existing->interval = interval;
+        return;
+    }
+    auto timer = std::make_unique<Timer>();
+    timer->target = target;
+    timer->selector = selector;
+    timer->interval = std::max(0.0f, interval);
+    timer->repeat = repeat;
+    timer->delay = delay;
+    timer->elapsed = -1.0;
+    timer->timesExecuted = 0;
+    timer->useDelay = delay > 0.0f;
+    timer->paused = paused;
+    timer->dead = false;
+    m_timers.push_back(std::move(timer));
+}
+
+void CCScheduler::unscheduleSelector(SEL_SCHEDULE selector, CCObject* target)
+{
+    if (Timer* t = findTimer(selector, target)) {
+        t->dead = true;
+        purgeDead();
+    }
+}
+
+bool CCScheduler::isScheduled(SEL_SCHEDULE selector, CCObject* target) const
+{
+    return findTimer(selector, target) != nullptr;
+}
+
+void CCScheduler::scheduleUpdateForTarget(CCObject* target, int priority, bool paused)
+{
+    if (!target || findUpdate(target)) {
+        return;
+    }
+    auto entry = std::make_unique<UpdateEntry>();
+    entry->target = target;
+    entry->priority = priority;
+    entry->order = m_nextOrder++;
+    entry->paused = paused;
+    entry->dead = false;
+    m_updates.push_back(std::move(entry));
+    m_updatesUnsorted = true;
+}
+
+void CCScheduler::unscheduleUpdateForTarget(const CCObject* target)
+{
+    if (UpdateEntry* u = findUpdate(target)) {
+        u->dead = true;
+        purgeDead();
+    }
+}
+
+bool CCScheduler::isUpdateScheduled(const CCObject* target) const { return findUpdate(target) != nullptr; }
+
+void CCScheduler::unscheduleAllForTarget(CCObject* target)
+{
+    for (auto& t : m_timers) {
+        if (t->target == target) {
+            t->dead = true;
+        }
+    }
+    for (auto& u : m_updates) {
+        if (u->target == target) {
+            u->dead = true;
+        }
+    }
+    purgeDead();
+}
+
+void CCScheduler::unscheduleAll()
+{
+    for (auto& t : m_timers) {
+        t->dead = true;
+    }
+    for (auto& u : m_updates) {
+        u->dead = true;
+    }
+    purgeDead();
+}
+
+void CCScheduler::pauseTarget(CCObject* target)
+{
+    for (auto& t : m_timers) {
+        if (t->target == target) {
+            t->paused = true;
+        }
+    }
+    for (auto& u : m_updates) {
+        if (u->target == target) {
+            u->paused = true;
+        }
+    }
+}
+
+void CCScheduler::resumeTarget(CCObject* target)
+{
+    for (auto& t : m_timers) {
+        if (t->target == target) {
+            t->paused = false;
+        }
+    }
+    for (auto& u : m_updates) {
+        if (u->target == target) {
+            u->paused = false;
+        }
+    }
+}
+
+bool CCScheduler::isTargetPaused(CCObject* target) const
+{
+    for (const auto& t : m_timers) {
+        if (!t->dead && t->target == target) {
+            return t->paused;
+        }
+    }
+    for (const auto& u : m_updates) {
+        if (!u->dead && u->target == target) {
+            return u->paused;
+        }
+    }
+    return false;
+}
+
+size_t CCScheduler::timerCount() const
+{
+    return static_cast<size_t>(std::count_if(m_timers.begin(), m_timers.end(), [](const auto& t) { return !t->dead; }));
+}
+
+size_t CCScheduler::updateCount() const
+{
+    return static_cast<size_t>(
+        std::count_if(m_updates.begin(), m_updates.end(), [](const auto& u) { return !u->dead; }));
+}
+
+void CCScheduler::purgeDead()
+{
+    if (m_walkDepth > 0) {
+        return;
+    }
+    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(), [](const auto& t) { return t->dead; }),
+                   m_timers.end());
+    m_updates.erase(std::remove_if(m_updates.begin(), m_updates.end(), [](const auto& u) { return u->dead; }),
+                    m_updates.end());
+}
+
+void CCScheduler::advanceTimer(Timer& timer, float dt)
+{
+    if (timer.elapsed < 0.0) {
+        // The frame that follows scheduling starts the count.
+        timer.elapsed = 0.0;
+        timer.timesExecuted = 0;
+    }
+    timer.elapsed += dt;
+    // A tiny slack so that intervals that are whole multiples of the frame
+    // time fire on the expected frame despite float accumulation.
+    const double slack = 1e-6;
+    if (timer.useDelay) {
+        if (timer.elapsed + slack < timer.delay) {
+            return;
+        }
+        timer.elapsed -= timer.delay;
+        timer.useDelay = false;
+    } else if (timer.elapsed + slack < timer.interval) {
+        return;
+    } else {
+        timer.elapsed -= timer.interval;
+    }
+    // One firing per frame at most: a long frame does not cause a burst.
+    if (timer.elapsed > timer.interval) {
+        timer.elapsed = 0.0;
+    }
+    if (timer.elapsed < 0.0) {
+        timer.elapsed = 0.0;
+    }
+    const bool last = timer.repeat != kCCRepeatForever && timer.timesExecuted >= timer.repeat;
+    ++timer.timesExecuted;
+    if (last) {
+        timer.dead = true;
+    }
+    (timer.target->*timer.selector)(timer.elapsed + timer.interval);
+}
+
+void CCScheduler::update(float dt)
+{
+    dt *= m_fTimeScale;
+    ++m_walkDepth;
+
+    if (m_updatesUnsorted) {
+        std::stable_sort(m_updates.begin(), m_updates.end(), [](const auto& a, const auto& b) {
+            return a->priority != b->priority ? a->priority < b->priority : a->order < b->order;
+        });
+        m_updatesUnsorted = false;
+    }
+    // Snapshot sizes: entries added during this walk start next frame.
+    const size_t updateCount = m_updates.size();
+    for (size_t i = 0; i < updateCount; ++i) {
+        UpdateEntry* u = m_updates[i].get();
+        if (!u->dead && !u->paused) {
+            u->target->update(dt);
+        }
+    }
+    const size_t timerCount = m_timers.size();
+    for (size_t i = 0; i < timerCount; ++i) {
+        Timer* t = m_timers[i].get();
+        if (!t->dead && !t->paused) {
+            advanceTimer(*t, dt);
+        }
+    }
+
+    --m_walkDepth;
+    purgeDead();
+}
+
+} // namespace cc
