@@ -1,0 +1,48 @@
+// The program's audio engine: one background-music channel that plays a file
+// once, replacing whatever played before. It resolves names through the file
+// utilities, clamps the volume and logs failures; the sound itself is made
+// by an AudioBackend (SDL2_mixer by default, a simulated one in tests).
+#pragma once
+
+#include "audio/AudioBackend.h"
+
+#include <memory>
+
+namespace cc {
+
+class SimulatedAudioBackend;
+
+class SimpleAudioEngine {
+public:
+    static SimpleAudioEngine* sharedEngine();
+    // Destroys the shared engine and its backend; the next sharedEngine()
+    // builds a fresh one on the real backend.
+    static void end();
+
+    // Plays the file once. A missing, empty or undecodable file plays
+    // nothing, leaves the channel silent and writes one log line. loop is
+    // accepted for the usual call shape; tracks never loop.
+    void playBackgroundMusic(const char* path, bool loop = false);
+    void stopBackgroundMusic();
+    bool isBackgroundMusicPlaying();
+    // 0 is silent, 1 full volume; values outside are clamped.
+    void setBackgroundMusicVolume(float volume);
+    float getBackgroundMusicVolume();
+
+    // Replaces the backend (the old one is stopped and destroyed). Null puts
+    // the default real backend back on next use.
+    void setBackend(std::unique_ptr<AudioBackend> backend);
+    AudioBackend* backend();
+    // The installed backend when it is the simulated one, else null: the
+    // frame driver advances its clock, tests read its record.
+    SimulatedAudioBackend* simulatedBackend();
+    // Installs a fresh simulated backend and returns it.
+    SimulatedAudioBackend* useSimulatedBackend();
+
+private:
+    SimpleAudioEngine() = default;
+
+    std::unique_ptr<AudioBackend> m_backend;
+};
+
+} // namespace cc
