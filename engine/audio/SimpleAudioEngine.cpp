@@ -58,6 +58,16 @@ SimulatedAudioBackend* SimpleAudioEngine::useSimulatedBackend()
     return raw;
 }
 
+void SimpleAudioEngine::advanceSimulatedClock(double dt)
+{
+    if (!s_shared) {
+        return;
+    }
+    if (SimulatedAudioBackend* simulated = s_shared->simulatedBackend()) {
+        simulated->advance(dt);
+    }
+}
+
 void SimpleAudioEngine::playBackgroundMusic(const char* path, bool /*loop*/)
 {
     if (!path || !*path) {

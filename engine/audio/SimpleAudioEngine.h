@@ -38,6 +38,10 @@ public:
     SimulatedAudioBackend* simulatedBackend();
     // Installs a fresh simulated backend and returns it.
     SimulatedAudioBackend* useSimulatedBackend();
+    // Moves the simulated backend's clock on by dt; does nothing (and creates
+    // nothing) when no engine or no simulated backend is there. Made to be
+    // handed to a frame driver as its per-frame clock listener.
+    static void advanceSimulatedClock(double dt);
 
 private:
     SimpleAudioEngine() = default;

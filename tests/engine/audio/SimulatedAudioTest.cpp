@@ -167,6 +167,24 @@ TEST_F(SimulatedAudio, RelativeNamesGoThroughTheSearchPath)
     CCFileUtils::purgeFileUtils();
 }
 
+TEST_F(SimulatedAudio, SharedClockAdvancesOnlyTheSimulatedBackend)
+{
+    engine->playBackgroundMusic(audioTestFile("tone_short.mp3").c_str());
+    const double d = sim->last(AudioEvent::Kind::Play)->duration;
+    SimpleAudioEngine::advanceSimulatedClock(d / 2);
+    EXPECT_DOUBLE_EQ(sim->now(), d / 2);
+    EXPECT_TRUE(engine->isBackgroundMusicPlaying());
+    SimpleAudioEngine::advanceSimulatedClock(d);
+    EXPECT_FALSE(engine->isBackgroundMusicPlaying());
+
+    // Without an engine the listener must not build one (nor open a device).
+    SimpleAudioEngine::end();
+    SimpleAudioEngine::advanceSimulatedClock(1.0);
+    engine = SimpleAudioEngine::sharedEngine();
+    sim = engine->useSimulatedBackend();
+    EXPECT_EQ(sim->now(), 0.0);
+}
+
 TEST_F(SimulatedAudio, EndDropsTheBackend)
 {
     engine->playBackgroundMusic(audioTestFile("tone_short.mp3").c_str());
