@@ -1,4 +1,6 @@
-// Umbrella header of the engine layer: everything a screen needs.
+// Umbrella header of the engine layer: the base types, the scene graph, the
+// director and its services. Rendering, text, menus, audio and transitions
+// have their own headers.
 #pragma once
 
 #include "base/CCArray.h"
@@ -10,3 +12,12 @@
 #include "base/CCSet.h"
 #include "base/CCString.h"
 #include "base/ccTypes.h"
+#include "platform/CCEGLView.h"
+#include "scene/CCDirector.h"
+#include "scene/CCLayer.h"
+#include "scene/CCNode.h"
+#include "scene/CCNodeRGBA.h"
+#include "scene/CCScene.h"
+#include "scene/CCScheduler.h"
+#include "scene/CCTouch.h"
+#include "scene/CCTouchDispatcher.h"

@@ -38,6 +38,16 @@ CCPoolManager* CCPoolManager::sharedPoolManager()
 
 CCPoolManager::CCPoolManager() { push(); }
 
+CCPoolManager::~CCPoolManager()
+{
+    // At process exit: release what is still pooled, then the pools.
+    while (!m_pools.empty()) {
+        m_pools.back()->clear();
+        delete m_pools.back();
+        m_pools.pop_back();
+    }
+}
+
 void CCPoolManager::push()
 {
     CCAutoreleasePool* pool = new CCAutoreleasePool();

@@ -34,6 +34,7 @@ public:
 
 private:
     CCPoolManager();
+    ~CCPoolManager();
     std::vector<CCAutoreleasePool*> m_pools;
 };
 

@@ -15,6 +15,9 @@ CCTouchDispatcher::~CCTouchDispatcher()
     for (Handler& h : m_handlers) {
         releaseClaims(h);
     }
+    for (CCTouch* t : m_withheld) {
+        t->release();
+    }
 }
 
 void CCTouchDispatcher::releaseClaims(Handler& handler)
@@ -172,12 +175,29 @@ void CCTouchDispatcher::touches(CCSet* touchSet, CCEvent* event, TouchPhase phas
                 }
             }
             if (claimed) {
+                if (phase == kTouchBegan && std::find(m_withheld.begin(), m_withheld.end(), touch) == m_withheld.end()) {
+                    touch->retain();
+                    m_withheld.push_back(touch);
+                }
                 remaining->removeObject(touch);
                 if (m_handlers[i].swallows) {
                     break;
                 }
             }
         }
+    }
+
+    for (auto it = m_withheld.begin(); it != m_withheld.end();) {
+        CCTouch* touch = *it;
+        if (touchSet->containsObject(touch)) {
+            remaining->removeObject(touch);
+            if (phase == kTouchEnded || phase == kTouchCancelled) {
+                it = m_withheld.erase(it);
+                touch->release();
+                continue;
+            }
+        }
+        ++it;
     }
 
     if (remaining->count() > 0) {

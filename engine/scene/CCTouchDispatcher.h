@@ -60,6 +60,9 @@ private:
 
     std::vector<Handler> m_handlers;
     std::vector<Handler> m_toAdd;
+    // Touches some targeted delegate claimed at their start: withheld from
+    // the standard delegates for their whole life, even once the claimer is gone.
+    std::vector<CCTouch*> m_withheld;
     unsigned long m_nextOrder = 0;
     bool m_bDispatchEvents = true;
     bool m_bLocked = false;
