@@ -1,0 +1,40 @@
+// A node whose children show only inside (or, inverted, outside) the shape
+// its stencil node draws. The stencil is any node (often a CCDrawNode),
+// placed in this node's space, drawn into the stencil buffer only. With an
+// alpha threshold below 1, stencil pixels at or under it do not count.
+#pragma once
+
+#include "scene/CCNode.h"
+
+namespace cc {
+
+class CCClippingNode : public CCNode {
+public:
+    static CCClippingNode* create();
+    static CCClippingNode* create(CCNode* stencil);
+    bool init() override;
+    virtual bool init(CCNode* stencil);
+    ~CCClippingNode() override;
+
+    CCNode* getStencil() const { return m_pStencil; }
+    void setStencil(CCNode* stencil);
+    float getAlphaThreshold() const { return m_fAlphaThreshold; }
+    void setAlphaThreshold(float threshold) { m_fAlphaThreshold = threshold; }
+    bool isInverted() const { return m_bInverted; }
+    void setInverted(bool inverted) { m_bInverted = inverted; }
+
+    // The stencil follows this node on and off the stage.
+    void onEnter() override;
+    void onEnterTransitionDidFinish() override;
+    void onExitTransitionDidStart() override;
+    void onExit() override;
+    void visit() override;
+
+private:
+    CCNode* m_pStencil = nullptr; // retained
+    CCNode* m_pStencilHost = nullptr; // owned; carries this node's transform
+    float m_fAlphaThreshold = 1.0f;
+    bool m_bInverted = false;
+};
+
+} // namespace cc

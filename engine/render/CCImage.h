@@ -1,0 +1,46 @@
+// Decoded pixels of one picture (PNG or JPEG, through SDL2_image), always kept
+// as straight-alpha RGBA rows from the top, and PNG writing of such pixels.
+// Uploading them to the GPU is the texture's business.
+#pragma once
+
+#include "base/CCObject.h"
+
+#include <string>
+#include <vector>
+
+struct SDL_Surface;
+
+namespace cc {
+
+class CCImage : public CCObject {
+public:
+    CCImage() = default;
+
+    // Decodes a file (already a full path); false plus one log line when the
+    // file is missing or is not a picture SDL2_image can read.
+    bool initWithImageFile(const std::string& fullPath);
+    // Decodes an encoded picture held in memory.
+    bool initWithImageData(const unsigned char* data, size_t length);
+    // Takes raw RGBA rows (top row first).
+    bool initWithRGBA(const unsigned char* rgba, int width, int height);
+
+    // Writes the pixels as a PNG; false plus one log line on failure.
+    bool saveToPNG(const std::string& path) const;
+    static bool savePNG(const std::string& path, const unsigned char* rgba, int width, int height);
+
+    int getWidth() const { return m_width; }
+    int getHeight() const { return m_height; }
+    const unsigned char* getData() const { return m_pixels.empty() ? nullptr : m_pixels.data(); }
+    bool hasPixels() const { return !m_pixels.empty(); }
+    // RGBA of one pixel, (0, 0) being the top-left corner.
+    void pixelAt(int x, int y, unsigned char out[4]) const;
+
+private:
+    bool fromSurface(SDL_Surface* surface, const char* what);
+
+    std::vector<unsigned char> m_pixels;
+    int m_width = 0;
+    int m_height = 0;
+};
+
+} // namespace cc

@@ -1,0 +1,313 @@
+// Sprite-sheet loading and frame lookup. Sheet values arrive as strings from
+// the property-list reader (numbers, "{x,y}" points and "{{x,y},{w,h}}"
+// rectangles), or as boxed numbers; both are read here.
+#include "render/CCSpriteFrameCache.h"
+
+#include "base/CCArray.h"
+#include "base/CCDictionary.h"
+#include "base/CCLog.h"
+#include "base/CCString.h"
+#include "platform/CCFileUtils.h"
+#include "render/CCCachePurge.h"
+#include "render/CCSpriteFrame.h"
+#include "render/CCTexture2D.h"
+#include "render/CCTextureCache.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace cc {
+
+namespace {
+CCSpriteFrameCache* s_sharedFrames = nullptr;
+unsigned int s_purgerDirector = 0;
+
+float numberOf(CCObject* value)
+{
+    if (auto* s = dynamic_cast<CCString*>(value)) return s->floatValue();
+    if (auto* i = dynamic_cast<CCInteger*>(value)) return static_cast<float>(i->getValue());
+    if (auto* f = dynamic_cast<CCFloat*>(value)) return f->getValue();
+    if (auto* b = dynamic_cast<CCBool*>(value)) return b->getValue() ? 1.0f : 0.0f;
+    return 0.0f;
+}
+
+bool flagOf(CCObject* value)
+{
+    if (auto* s = dynamic_cast<CCString*>(value)) return s->boolValue() || s->m_sString == "true";
+    return numberOf(value) != 0.0f;
+}
+
+// All numbers of a "{{x,y},{w,h}}" style string, in order.
+std::vector<float> numbersIn(CCObject* value)
+{
+    std::vector<float> out;
+    auto* s = dynamic_cast<CCString*>(value);
+    if (!s) return out;
+    const char* p = s->getCString();
+    while (*p) {
+        if ((*p >= '0' && *p <= '9') || *p == '-' || *p == '+' || *p == '.') {
+            char* end = nullptr;
+            out.push_back(std::strtof(p, &end));
+            if (end == p) ++p; else p = end;
+        } else {
+            ++p;
+        }
+    }
+    return out;
+}
+
+CCPoint pointOf(CCObject* value)
+{
+    std::vector<float> n = numbersIn(value);
+    return n.size() >= 2 ? CCPoint(n[0], n[1]) : CCPointZero;
+}
+
+CCSize sizeOf(CCObject* value)
+{
+    std::vector<float> n = numbersIn(value);
+    return n.size() >= 2 ? CCSize(n[0], n[1]) : CCSizeZero;
+}
+
+CCRect rectOf(CCObject* value)
+{
+    std::vector<float> n = numbersIn(value);
+    return n.size() >= 4 ? CCRect(n[0], n[1], n[2], n[3]) : CCRectZero;
+}
+
+std::string directoryOf(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+CCDictionary* dictOf(CCDictionary* d, const char* key)
+{
+    return d ? dynamic_cast<CCDictionary*>(d->objectForKey(key)) : nullptr;
+}
+} // namespace
+
+CCSpriteFrameCache* CCSpriteFrameCache::sharedSpriteFrameCache()
+{
+    if (!s_sharedFrames) {
+        s_sharedFrames = new CCSpriteFrameCache();
+        s_sharedFrames->excludeFromLiveCount();
+    }
+    registerCachePurgerOnce(&s_purgerDirector, [] {
+        if (!s_sharedFrames) return;
+        s_sharedFrames->removeUnusedSpriteFrames();
+        // Frames just dropped may have been the last users of their textures.
+        CCTextureCache::sharedTextureCache()->removeUnusedTextures();
+    });
+    return s_sharedFrames;
+}
+
+void CCSpriteFrameCache::purgeSharedSpriteFrameCache()
+{
+    CC_SAFE_RELEASE_NULL(s_sharedFrames);
+}
+
+CCSpriteFrameCache::~CCSpriteFrameCache()
+{
+    removeSpriteFrames();
+}
+
+void CCSpriteFrameCache::addSpriteFramesWithFile(const char* plist)
+{
+    if (!plist) return;
+    const std::string full = CCFileUtils::sharedFileUtils()->fullPathForFilename(plist);
+    if (m_loadedSheets.count(full)) return;
+    CCDictionary* dict = CCDictionary::createWithContentsOfFile(full.c_str());
+    if (!dict) return; // the reader logged the failure
+    std::string texturePath;
+    CCDictionary* metadata = dictOf(dict, "metadata");
+    if (metadata) {
+        texturePath = metadata->valueForKey("textureFileName")->m_sString;
+        if (texturePath.empty()) texturePath = metadata->valueForKey("realTextureFileName")->m_sString;
+    }
+    if (!texturePath.empty()) {
+        if (texturePath[0] != '/') texturePath = directoryOf(full) + texturePath;
+    } else {
+        texturePath = full;
+        size_t dot = texturePath.find_last_of('.');
+        const size_t slash = texturePath.find_last_of('/');
+        if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) texturePath.erase(dot);
+        texturePath += ".png";
+    }
+    CCTexture2D* texture = CCTextureCache::sharedTextureCache()->addImage(texturePath.c_str());
+    if (!texture || texture->isEmpty()) {
+        CCLog("CCSpriteFrameCache: texture %s of sheet %s cannot be loaded", texturePath.c_str(), plist);
+        return;
+    }
+    loadSheet(full, dict, texture);
+}
+
+void CCSpriteFrameCache::addSpriteFramesWithFile(const char* plist, const char* textureFileName)
+{
+    if (!plist || !textureFileName) return;
+    CCTexture2D* texture = CCTextureCache::sharedTextureCache()->addImage(textureFileName);
+    if (!texture || texture->isEmpty()) {
+        CCLog("CCSpriteFrameCache: texture %s of sheet %s cannot be loaded", textureFileName, plist);
+        return;
+    }
+    addSpriteFramesWithFile(plist, texture);
+}
+
+void CCSpriteFrameCache::addSpriteFramesWithFile(const char* plist, CCTexture2D* texture)
+{
+    if (!plist || !texture || texture->isEmpty()) return;
+    const std::string full = CCFileUtils::sharedFileUtils()->fullPathForFilename(plist);
+    if (m_loadedSheets.count(full)) return;
+    CCDictionary* dict = CCDictionary::createWithContentsOfFile(full.c_str());
+    if (dict) loadSheet(full, dict, texture);
+}
+
+void CCSpriteFrameCache::loadSheet(const std::string& fullPlist, CCDictionary* dict, CCTexture2D* texture)
+{
+    m_loadedSheets.insert(fullPlist);
+    std::set<std::string> known;
+    for (auto& e : m_frames) known.insert(e.first);
+    addSpriteFramesWithDictionary(dict, texture);
+    // Remember which frames this sheet brought, so it can be unloaded alone.
+    std::set<std::string>& mine = m_framesBySheet[fullPlist];
+    for (auto& e : m_frames) {
+        if (!known.count(e.first)) mine.insert(e.first);
+    }
+}
+
+void CCSpriteFrameCache::addSpriteFramesWithDictionary(CCDictionary* dict, CCTexture2D* texture)
+{
+    CCDictionary* frames = dictOf(dict, "frames");
+    if (!frames || !texture) {
+        CCLog("CCSpriteFrameCache: sheet has no frames dictionary");
+        return;
+    }
+    CCDictionary* metadata = dictOf(dict, "metadata");
+    const int format = metadata ? static_cast<int>(numberOf(metadata->objectForKey("format"))) : 0;
+    if (format < 0 || format > 3) {
+        CCLog("CCSpriteFrameCache: unsupported sheet format %d", format);
+        return;
+    }
+    for (const CCDictionary::Entry& entry : frames->entries()) {
+        CCDictionary* f = dynamic_cast<CCDictionary*>(entry.object);
+        if (!f || m_frames.count(entry.strKey)) continue;
+        CCRect rect;
+        CCPoint offset;
+        CCSize original;
+        bool rotated = false;
+        if (format == 0) {
+            rect = CCRect(numberOf(f->objectForKey("x")), numberOf(f->objectForKey("y")),
+                          numberOf(f->objectForKey("width")), numberOf(f->objectForKey("height")));
+            offset = CCPoint(numberOf(f->objectForKey("offsetX")), numberOf(f->objectForKey("offsetY")));
+            original = CCSize(std::fabs(numberOf(f->objectForKey("originalWidth"))),
+                              std::fabs(numberOf(f->objectForKey("originalHeight"))));
+        } else if (format == 1 || format == 2) {
+            rect = rectOf(f->objectForKey("frame"));
+            rotated = format == 2 && flagOf(f->objectForKey("rotated"));
+            offset = pointOf(f->objectForKey("offset"));
+            original = sizeOf(f->objectForKey("sourceSize"));
+        } else {
+            const CCSize size = sizeOf(f->objectForKey("spriteSize"));
+            const CCRect textureRect = rectOf(f->objectForKey("textureRect"));
+            rect = CCRect(textureRect.origin.x, textureRect.origin.y, size.width, size.height);
+            rotated = flagOf(f->objectForKey("textureRotated"));
+            offset = pointOf(f->objectForKey("spriteOffset"));
+            original = sizeOf(f->objectForKey("spriteSourceSize"));
+            if (auto* aliases = dynamic_cast<CCArray*>(f->objectForKey("aliases"))) {
+                for (unsigned int i = 0; i < aliases->count(); ++i) {
+                    if (auto* alias = dynamic_cast<CCString*>(aliases->objectAtIndex(i))) {
+                        m_aliases[alias->m_sString] = entry.strKey;
+                    }
+                }
+            }
+        }
+        if (original.width <= 0 || original.height <= 0) original = rect.size;
+        addSpriteFrame(CCSpriteFrame::createWithTexture(texture, rect, rotated, offset, original),
+                       entry.strKey.c_str());
+    }
+}
+
+void CCSpriteFrameCache::addSpriteFrame(CCSpriteFrame* frame, const char* name)
+{
+    if (!frame || !name) return;
+    frame->retain();
+    frame->excludeFromLiveCount();
+    auto found = m_frames.find(name);
+    if (found != m_frames.end()) {
+        found->second->release();
+        found->second = frame;
+    } else {
+        m_frames[name] = frame;
+    }
+}
+
+CCSpriteFrame* CCSpriteFrameCache::spriteFrameByName(const char* name) const
+{
+    if (!name) return nullptr;
+    auto found = m_frames.find(name);
+    if (found == m_frames.end()) {
+        auto alias = m_aliases.find(name);
+        if (alias != m_aliases.end()) found = m_frames.find(alias->second);
+    }
+    if (found == m_frames.end()) {
+        CCLog("CCSpriteFrameCache: frame '%s' not found", name);
+        return nullptr;
+    }
+    return found->second;
+}
+
+bool CCSpriteFrameCache::hasSpriteFrame(const char* name) const
+{
+    return name && (m_frames.count(name) || m_aliases.count(name));
+}
+
+void CCSpriteFrameCache::removeSpriteFrameByName(const char* name)
+{
+    if (!name) return;
+    auto found = m_frames.find(name);
+    if (found == m_frames.end()) return;
+    found->second->release();
+    m_frames.erase(found);
+}
+
+void CCSpriteFrameCache::removeSpriteFramesFromFile(const char* plist)
+{
+    if (!plist) return;
+    const std::string full = CCFileUtils::sharedFileUtils()->fullPathForFilename(plist);
+    auto sheet = m_framesBySheet.find(full);
+    if (sheet != m_framesBySheet.end()) {
+        for (const std::string& name : sheet->second) removeSpriteFrameByName(name.c_str());
+        m_framesBySheet.erase(sheet);
+    }
+    m_loadedSheets.erase(full);
+}
+
+void CCSpriteFrameCache::removeSpriteFrames()
+{
+    for (auto& entry : m_frames) entry.second->release();
+    m_frames.clear();
+    m_aliases.clear();
+    m_framesBySheet.clear();
+    m_loadedSheets.clear();
+}
+
+void CCSpriteFrameCache::removeUnusedSpriteFrames()
+{
+    bool removed = false;
+    for (auto it = m_frames.begin(); it != m_frames.end();) {
+        if (it->second->isSingleReference()) {
+            it->second->release();
+            it = m_frames.erase(it);
+            removed = true;
+        } else {
+            ++it;
+        }
+    }
+    // A sheet that lost frames must be readable again in full.
+    if (removed) {
+        m_loadedSheets.clear();
+        m_framesBySheet.clear();
+    }
+}
+
+} // namespace cc

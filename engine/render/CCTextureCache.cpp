@@ -1,0 +1,109 @@
+// Texture cache: decoding on first request, lookup afterwards.
+#include "render/CCTextureCache.h"
+
+#include "base/CCLog.h"
+#include "platform/CCFileUtils.h"
+#include "render/CCCachePurge.h"
+#include "render/CCImage.h"
+#include "render/CCTexture2D.h"
+
+namespace cc {
+
+namespace {
+CCTextureCache* s_sharedCache = nullptr;
+unsigned int s_purgerDirector = 0;
+} // namespace
+
+CCTextureCache* CCTextureCache::sharedTextureCache()
+{
+    if (!s_sharedCache) {
+        s_sharedCache = new CCTextureCache();
+        s_sharedCache->excludeFromLiveCount();
+    }
+    registerCachePurgerOnce(&s_purgerDirector, [] {
+        if (s_sharedCache) s_sharedCache->removeUnusedTextures();
+    });
+    return s_sharedCache;
+}
+
+void CCTextureCache::purgeSharedTextureCache()
+{
+    CC_SAFE_RELEASE_NULL(s_sharedCache);
+}
+
+CCTextureCache::~CCTextureCache()
+{
+    removeAllTextures();
+}
+
+std::string CCTextureCache::keyFor(const char* fileName)
+{
+    if (!fileName) return std::string();
+    return CCFileUtils::sharedFileUtils()->fullPathForFilename(fileName);
+}
+
+CCTexture2D* CCTextureCache::addImage(const char* fileName)
+{
+    const std::string key = keyFor(fileName);
+    auto found = m_textures.find(key);
+    if (found != m_textures.end()) return found->second;
+
+    CCTexture2D* texture = new CCTexture2D();
+    texture->excludeFromLiveCount();
+    texture->setPath(key);
+    CCImage image;
+    image.excludeFromLiveCount();
+    if (key.empty() || !image.initWithImageFile(key)) {
+        // initWithImageFile logged why; the empty texture stands in.
+        if (key.empty()) CCLog("CCTextureCache: no image file name given");
+    } else {
+        texture->initWithImage(&image);
+    }
+    m_textures[key] = texture;
+    return texture;
+}
+
+CCTexture2D* CCTextureCache::textureForKey(const char* fileName) const
+{
+    auto found = m_textures.find(keyFor(fileName));
+    return found == m_textures.end() ? nullptr : found->second;
+}
+
+void CCTextureCache::removeTexture(CCTexture2D* texture)
+{
+    for (auto it = m_textures.begin(); it != m_textures.end(); ++it) {
+        if (it->second == texture) {
+            it->second->release();
+            m_textures.erase(it);
+            return;
+        }
+    }
+}
+
+void CCTextureCache::removeTextureForKey(const char* fileName)
+{
+    auto found = m_textures.find(keyFor(fileName));
+    if (found == m_textures.end()) return;
+    found->second->release();
+    m_textures.erase(found);
+}
+
+void CCTextureCache::removeAllTextures()
+{
+    for (auto& entry : m_textures) entry.second->release();
+    m_textures.clear();
+}
+
+void CCTextureCache::removeUnusedTextures()
+{
+    for (auto it = m_textures.begin(); it != m_textures.end();) {
+        if (it->second->isSingleReference()) {
+            it->second->release();
+            it = m_textures.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+} // namespace cc
