@@ -14,6 +14,13 @@ namespace {
 constexpr int kPlayOnce = 0;
 } // namespace
 
+MixerAudioBackend::MixerAudioBackend()
+{
+    // A failure is logged by the device and reported again by each play.
+    std::string ignored;
+    ensureDevice(ignored);
+}
+
 MixerAudioBackend::~MixerAudioBackend()
 {
     stop();
@@ -76,7 +83,7 @@ bool MixerAudioBackend::isPlaying() const
 
 void MixerAudioBackend::setVolume(float volume)
 {
-    // Kept until the device opens when nothing has played yet.
+    // Kept for later tracks, and for nothing when the device never opened.
     m_volume = volume;
     if (m_deviceHeld) {
         applyVolume();

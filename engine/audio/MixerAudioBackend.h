@@ -1,6 +1,7 @@
 // The backend that really plays: MP3 through SDL2_mixer's music channel on
 // the shared MixerDevice (silently on the dummy driver when there is no sound
-// card). The device opens on the first play, not before.
+// card). The device opens when the backend is made, which SimpleAudioEngine
+// does on its first use, so the first narration does not pay for it.
 #pragma once
 
 #include "audio/AudioBackend.h"
@@ -11,7 +12,7 @@ namespace cc {
 
 class MixerAudioBackend : public AudioBackend {
 public:
-    MixerAudioBackend() = default;
+    MixerAudioBackend();
     ~MixerAudioBackend() override;
     MixerAudioBackend(const MixerAudioBackend&) = delete;
     MixerAudioBackend& operator=(const MixerAudioBackend&) = delete;
