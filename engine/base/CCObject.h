@@ -67,17 +67,25 @@ protected:
 #define CC_SAFE_RETAIN(p) do { if (p) { (p)->retain(); } } while (0)
 #define CC_SAFE_DELETE(p) do { delete (p); (p) = nullptr; } while (0)
 
+// The end of every create(): hand out the object autoreleased when its init
+// succeeded, or destroy it and give null.
+template <class T>
+T* autoreleasedOrNull(T* object, bool initialised)
+{
+    if (initialised) {
+        object->autorelease();
+        return object;
+    }
+    delete object;
+    return nullptr;
+}
+
 // The create pattern: construct, init, autorelease, or destroy and give null.
-#define CREATE_FUNC(__TYPE__)                 \
-    static __TYPE__* create()                 \
-    {                                         \
-        __TYPE__* pRet = new __TYPE__();      \
-        if (pRet->init()) {                   \
-            pRet->autorelease();              \
-            return pRet;                      \
-        }                                     \
-        delete pRet;                          \
-        return nullptr;                       \
+#define CREATE_FUNC(__TYPE__)                                   \
+    static __TYPE__* create()                                   \
+    {                                                           \
+        __TYPE__* pRet = new __TYPE__();                        \
+        return cc::autoreleasedOrNull(pRet, pRet->init());      \
     }
 
 } // namespace cc

@@ -101,34 +101,19 @@ void CCLayer::onEnterTransitionDidFinish() { CCNode::onEnterTransitionDidFinish(
 CCLayerColor* CCLayerColor::create()
 {
     CCLayerColor* l = new CCLayerColor();
-    if (l->init()) {
-        l->autorelease();
-        return l;
-    }
-    delete l;
-    return nullptr;
+    return autoreleasedOrNull(l, l->init());
 }
 
 CCLayerColor* CCLayerColor::create(const ccColor4B& color)
 {
     CCLayerColor* l = new CCLayerColor();
-    if (l->initWithColor(color)) {
-        l->autorelease();
-        return l;
-    }
-    delete l;
-    return nullptr;
+    return autoreleasedOrNull(l, l->initWithColor(color));
 }
 
 CCLayerColor* CCLayerColor::create(const ccColor4B& color, float width, float height)
 {
     CCLayerColor* l = new CCLayerColor();
-    if (l->initWithColor(color, width, height)) {
-        l->autorelease();
-        return l;
-    }
-    delete l;
-    return nullptr;
+    return autoreleasedOrNull(l, l->initWithColor(color, width, height));
 }
 
 bool CCLayerColor::init()
@@ -207,12 +192,7 @@ void CCLayerColor::updateColor()
 CCLayerGradient* CCLayerGradient::create()
 {
     CCLayerGradient* l = new CCLayerGradient();
-    if (l->init()) {
-        l->autorelease();
-        return l;
-    }
-    delete l;
-    return nullptr;
+    return autoreleasedOrNull(l, l->init());
 }
 
 CCLayerGradient* CCLayerGradient::create(const ccColor4B& start, const ccColor4B& end)
@@ -223,12 +203,7 @@ CCLayerGradient* CCLayerGradient::create(const ccColor4B& start, const ccColor4B
 CCLayerGradient* CCLayerGradient::create(const ccColor4B& start, const ccColor4B& end, const CCPoint& v)
 {
     CCLayerGradient* l = new CCLayerGradient();
-    if (l->initWithColor(start, end, v)) {
-        l->autorelease();
-        return l;
-    }
-    delete l;
-    return nullptr;
+    return autoreleasedOrNull(l, l->initWithColor(start, end, v));
 }
 
 bool CCLayerGradient::init() { return initWithColor(ccc4(0, 0, 0, 255), ccc4(0, 0, 0, 255)); }

@@ -24,12 +24,7 @@ std::vector<CCAffineTransform>& worldStack()
 CCNode* CCNode::create()
 {
     CCNode* n = new CCNode();
-    if (n->init()) {
-        n->autorelease();
-        return n;
-    }
-    delete n;
-    return nullptr;
+    return autoreleasedOrNull(n, n->init());
 }
 
 CCNode::CCNode() : m_sTransform(CCAffineTransformIdentity), m_sInverse(CCAffineTransformIdentity)

@@ -45,12 +45,7 @@ GLubyte parentDisplayedOpacity(CCNode* parent)
 CCNodeRGBA* CCNodeRGBA::create()
 {
     CCNodeRGBA* n = new CCNodeRGBA();
-    if (n->init()) {
-        n->autorelease();
-        return n;
-    }
-    delete n;
-    return nullptr;
+    return autoreleasedOrNull(n, n->init());
 }
 
 bool CCNodeRGBA::init()
