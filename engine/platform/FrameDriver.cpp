@@ -1,8 +1,11 @@
 // Headless frame stepping on a virtual clock.
 #include "platform/FrameDriver.h"
 
+#include "audio/SimpleAudioEngine.h"
 #include "base/CCAutoreleasePool.h"
 #include "platform/CCEGLView.h"
+#include "render/CCFrameCapture.h"
+#include "render/CCHiddenWindow.h"
 #include "scene/CCDirector.h"
 #include "scene/CCScene.h"
 
@@ -30,6 +33,10 @@ FrameDriver::~FrameDriver()
     for (auto& hook : m_teardown) {
         hook();
     }
+    if (m_rendering) {
+        tearDownHiddenRendering();
+    }
+    SimpleAudioEngine::end();
     CCDirector::purgeSharedDirector();
     CCEGLView::purgeSharedOpenGLView();
     CCPoolManager::sharedPoolManager()->pop();
@@ -38,6 +45,9 @@ FrameDriver::~FrameDriver()
 void FrameDriver::step(int frames)
 {
     for (int i = 0; i < frames; ++i) {
+        // Narration plays on the same virtual clock (when the simulated
+        // audio backend is installed; nothing otherwise).
+        SimpleAudioEngine::advanceSimulatedClock(m_frameTime);
         for (auto& listener : m_clockListeners) {
             listener(m_frameTime);
         }
@@ -68,6 +78,19 @@ void FrameDriver::show(CCScene* scene)
         director->runWithScene(scene);
     }
     step();
+}
+
+bool FrameDriver::enableRendering(int frameWidth, int frameHeight)
+{
+    if (!m_rendering) {
+        m_rendering = setUpHiddenRendering(frameWidth, frameHeight);
+    }
+    return m_rendering;
+}
+
+bool FrameDriver::screenshot(const std::string& path) const
+{
+    return m_rendering && CCFrameCapture::saveToPNG(path);
 }
 
 CCDirector* FrameDriver::director() const { return CCDirector::sharedDirector(); }

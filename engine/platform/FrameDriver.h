@@ -1,7 +1,8 @@
 // Runs the engine headlessly for tests and tools: a fresh director and view
 // (640 x 960 design, exact fit, no window), a fixed frame time on a virtual
 // clock, touches injected in design points through the same dispatcher the
-// window feeds, and the log lines written meanwhile.
+// window feeds, the log lines written meanwhile, and the simulated audio
+// backend (when a test installs it) advanced on the same clock.
 #pragma once
 
 #include "base/CCGeometry.h"
@@ -52,6 +53,14 @@ public:
     // Down at `from`, `moves` evenly spaced moves to `to`, up; a frame between each.
     void drag(const CCPoint& from, const CCPoint& to, int moves = 4);
 
+    // ---- Pictures (needs a display; logic-only otherwise) ---------------------
+    // Draws every frame from now on into a hidden window of the frame size;
+    // false (with a log line) when there is no display.
+    bool enableRendering(int frameWidth = 640, int frameHeight = 960);
+    bool isRendering() const { return m_rendering; }
+    // The last drawn frame as a PNG file; false when nothing is drawn.
+    bool screenshot(const std::string& path) const;
+
     // ---- Log --------------------------------------------------------------------
     const std::vector<std::string>& logLines() const { return m_log.lines(); }
     bool logged(const std::string& line) const { return m_log.contains(line); }
@@ -61,6 +70,7 @@ public:
 private:
     float m_frameTime;
     double m_now = 0;
+    bool m_rendering = false;
     std::vector<std::function<void(double)>> m_clockListeners;
     std::vector<std::function<void()>> m_teardown;
     CCLogCapture m_log;

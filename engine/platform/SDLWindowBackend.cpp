@@ -7,10 +7,12 @@
 #include "render/CCGL.h"
 #include "render/CCRenderer.h"
 #include "scene/CCDirector.h"
+#include "text/CCIMEDispatcher.h"
 
 #include <SDL2/SDL.h>
 
 #include <chrono>
+#include <cstring>
 #include <memory>
 
 namespace cc {
@@ -95,6 +97,15 @@ bool SDLWindowBackend::open(const char* title, int width, int height)
     }
     if (!m_hidden) s_presentWindow = m_window;
     installInDirector();
+    // Text input is on only while a text field holds the keyboard.
+    SDL_StopTextInput();
+    CCIMEDispatcher::sharedDispatcher()->setTextInputListener([](bool on) {
+        if (on) {
+            SDL_StartTextInput();
+        } else {
+            SDL_StopTextInput();
+        }
+    });
     return true;
 }
 
@@ -119,6 +130,9 @@ void SDLWindowBackend::installInDirector()
 
 void SDLWindowBackend::close()
 {
+    if (m_window) {
+        CCIMEDispatcher::sharedDispatcher()->setTextInputListener(nullptr);
+    }
     if (m_renderer) {
         m_renderer->shutdown();
         delete s_retiredRenderer;
@@ -166,6 +180,18 @@ void SDLWindowBackend::pollEvents(CCEGLView* view)
             break;
         case SDL_WINDOWEVENT:
             handleWindowEvent(&e, view);
+            break;
+        case SDL_TEXTINPUT:
+            CCIMEDispatcher::sharedDispatcher()->dispatchInsertText(e.text.text,
+                                                                    static_cast<int>(std::strlen(e.text.text)));
+            break;
+        case SDL_KEYDOWN:
+            if (e.key.keysym.sym == SDLK_BACKSPACE) {
+                CCIMEDispatcher::sharedDispatcher()->dispatchDeleteBackward();
+            } else if (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) {
+                // Return closes input: the field takes the line feed as its end.
+                CCIMEDispatcher::sharedDispatcher()->dispatchInsertText("\n", 1);
+            }
             break;
         default:
             break;

@@ -49,8 +49,8 @@ TEST(AudioOnFrameClock, PollingTicksSeeTheTrackEndAtItsDecodedDuration)
 {
     FrameDriver driver;
     SimulatedAudioBackend* sim = SimpleAudioEngine::sharedEngine()->useSimulatedBackend();
-    driver.onClock(&SimpleAudioEngine::advanceSimulatedClock);
-    driver.onTeardown(&SimpleAudioEngine::end);
+    // The driver advances the simulated backend on its own clock and ends
+    // the audio engine when it goes.
 
     CCScene* scene = CCScene::create();
     PollingLayer* layer = PollingLayer::create();

@@ -140,3 +140,23 @@ TEST(SceneSwitching, TheFrameDriverStepsWholeFramesOnItsVirtualClock)
     driver.advance(0.25); // three frames of 0.1 s reach at least 0.25 s
     EXPECT_NEAR(heard, 0.3, 1e-6);
 }
+
+TEST(SceneSwitching, TheFrameDriverTakesScreenshotsWhenADisplayExists)
+{
+    FrameDriver driver;
+    if (!driver.enableRendering(320, 480)) {
+        GTEST_SKIP() << "no display: screenshots need one (the test command runs under Xvfb)";
+    }
+    CCScene* scene = CCScene::create();
+    scene->addChild(CCLayerColor::create(ccc4(0, 255, 0, 255)));
+    driver.show(scene);
+    const std::string path = testing::TempDir() + "driver_shot.png";
+    ASSERT_TRUE(driver.screenshot(path));
+    FILE* f = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    unsigned char magic[4] = {};
+    EXPECT_EQ(std::fread(magic, 1, 4, f), 4u);
+    std::fclose(f);
+    EXPECT_EQ(magic[1], 'P');
+    EXPECT_EQ(magic[2], 'N');
+}
