@@ -1,0 +1,93 @@
+// Touch routing through the widget tree: the reverse pre-order pick and the
+// fan-out of the later phases to the widgets that took the touch.
+#include "gui/WidgetTouchRouter.h"
+
+#include "base/CCArray.h"
+#include "gui/UIWidget.h"
+#include "scene/CCTouch.h"
+
+namespace cc {
+
+WidgetTouchRouter::WidgetTouchRouter()
+{
+    m_pSelectedWidgets = CCArray::create();
+    m_pSelectedWidgets->retain();
+}
+
+WidgetTouchRouter::~WidgetTouchRouter()
+{
+    m_pSelectedWidgets->removeAllObjects();
+    m_pSelectedWidgets->release();
+}
+
+bool WidgetTouchRouter::pick(UIWidget* widget, const CCPoint& point)
+{
+    CCArray* children = widget->getChildren();
+    if (children) {
+        for (int i = static_cast<int>(children->count()) - 1; i >= 0; --i) {
+            if (pick(static_cast<UIWidget*>(children->objectAtIndex(i)), point)) return true;
+        }
+    }
+    if (widget->isEnabled() && widget->isTouchEnabled() && widget->hitTest(point) &&
+        widget->clippingParentContains(point)) {
+        m_pSelectedWidgets->addObject(widget);
+        widget->retain();
+        widget->onTouchBegan(point);
+        widget->release();
+        return true;
+    }
+    return false;
+}
+
+bool WidgetTouchRouter::onTouchBegan(CCTouch* touch)
+{
+    m_touchBeganPoint = touch->getLocation();
+    if (m_pRootWidget) pick(m_pRootWidget, m_touchBeganPoint);
+    return m_pSelectedWidgets->count() > 0;
+}
+
+std::vector<UIWidget*> WidgetTouchRouter::holdSelection() const
+{
+    std::vector<UIWidget*> held;
+    for (CCObject* obj : *m_pSelectedWidgets) {
+        obj->retain();
+        held.push_back(static_cast<UIWidget*>(obj));
+    }
+    return held;
+}
+
+void WidgetTouchRouter::letGo(std::vector<UIWidget*>& held)
+{
+    for (UIWidget* widget : held) widget->release();
+    held.clear();
+}
+
+void WidgetTouchRouter::onTouchMoved(CCTouch* touch)
+{
+    m_touchMovedPoint = touch->getLocation();
+    std::vector<UIWidget*> held = holdSelection();
+    for (UIWidget* widget : held) widget->onTouchMoved(m_touchMovedPoint);
+    letGo(held);
+}
+
+void WidgetTouchRouter::onTouchEnded(CCTouch* touch)
+{
+    m_touchEndedPoint = touch->getLocation();
+    std::vector<UIWidget*> held = holdSelection();
+    for (UIWidget* widget : held) widget->onTouchEnded(m_touchEndedPoint);
+    m_pSelectedWidgets->removeAllObjects();
+    letGo(held);
+}
+
+void WidgetTouchRouter::onTouchCancelled(CCTouch* touch)
+{
+    m_touchCanceledPoint = touch->getLocation();
+    std::vector<UIWidget*> held = holdSelection();
+    for (UIWidget* widget : held) widget->onTouchCancelled(m_touchCanceledPoint);
+    m_pSelectedWidgets->removeAllObjects();
+    letGo(held);
+}
+
+void WidgetTouchRouter::dropSelection() { m_pSelectedWidgets->removeAllObjects(); }
+
+} // namespace cc

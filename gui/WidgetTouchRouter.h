@@ -1,0 +1,56 @@
+// WidgetTouchRouter: picks the widget that takes a touch (children before
+// parents, top-most first, visibility ignored) and feeds it the later phases.
+// The engine side of touch delivery is UILayer's.
+#pragma once
+
+#include <vector>
+
+#include "base/CCGeometry.h"
+
+namespace cc {
+
+class CCArray;
+class CCTouch;
+class UIWidget;
+
+class WidgetTouchRouter {
+public:
+    WidgetTouchRouter();
+    ~WidgetTouchRouter();
+    WidgetTouchRouter(const WidgetTouchRouter&) = delete;
+    WidgetTouchRouter& operator=(const WidgetTouchRouter&) = delete;
+
+    void setRootWidget(UIWidget* root) { m_pRootWidget = root; }
+    UIWidget* getRootWidget() const { return m_pRootWidget; }
+
+    // True when some widget took the touch.
+    bool onTouchBegan(CCTouch* touch);
+    void onTouchMoved(CCTouch* touch);
+    void onTouchEnded(CCTouch* touch);
+    void onTouchCancelled(CCTouch* touch);
+
+    // Forgets the touch in progress without telling its widgets (the layer left the stage).
+    void dropSelection();
+    CCArray* getSelectedWidgets() const { return m_pSelectedWidgets; }
+
+    const CCPoint& getTouchBeganPoint() const { return m_touchBeganPoint; }
+    const CCPoint& getTouchMovedPoint() const { return m_touchMovedPoint; }
+    const CCPoint& getTouchEndedPoint() const { return m_touchEndedPoint; }
+    const CCPoint& getTouchCanceledPoint() const { return m_touchCanceledPoint; }
+
+private:
+    bool pick(UIWidget* widget, const CCPoint& point);
+    // The selected widgets, each retained, so a listener that tears the tree
+    // down cannot free a widget while it is still being called.
+    std::vector<UIWidget*> holdSelection() const;
+    static void letGo(std::vector<UIWidget*>& held);
+
+    CCArray* m_pSelectedWidgets = nullptr; // retained, retains its widgets
+    CCPoint m_touchBeganPoint;
+    CCPoint m_touchMovedPoint;
+    CCPoint m_touchEndedPoint;
+    CCPoint m_touchCanceledPoint;
+    UIWidget* m_pRootWidget = nullptr; // not retained; the layer owns it
+};
+
+} // namespace cc
