@@ -1,0 +1,73 @@
+// Option parsing. Options may come in any order; each takes its value from
+// the next argument.
+#include "app/CommandLine.h"
+
+#include <sys/stat.h>
+
+namespace quibo {
+
+namespace {
+bool isDirectory(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+CommandLine failed(const std::string& message)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Error;
+    line.error = message;
+    return line;
+}
+} // namespace
+
+std::string usageText()
+{
+    return "usage: quibo [--resources DIR] [--simulate SCRIPT [--trace FILE]]\n"
+           "  --resources DIR   read the book from DIR (holding String.xml and the book folder)\n"
+           "  --simulate SCRIPT run headless on a virtual clock, driven by the commands in SCRIPT\n"
+           "  --trace FILE      with --simulate: write one JSON object a line to FILE\n"
+           "  --help            print this text\n"
+           "Without options the bundled book opens in a window.\n";
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& args)
+{
+    CommandLine line;
+    bool simulate = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            CommandLine help;
+            help.action = CommandLine::Action::Help;
+            return help;
+        }
+        const bool takesValue = arg == "--resources" || arg == "--simulate" || arg == "--trace";
+        if (!takesValue) {
+            return failed("quibo: unknown option '" + arg + "' (try --help)");
+        }
+        if (i + 1 >= args.size()) {
+            return failed("quibo: option " + arg + " needs a value (try --help)");
+        }
+        const std::string& value = args[++i];
+        if (arg == "--resources") {
+            if (!isDirectory(value)) {
+                return failed("quibo: resource directory '" + value + "' does not exist");
+            }
+            line.resourcesDir = value;
+        } else if (arg == "--simulate") {
+            simulate = true;
+            line.scriptPath = value;
+        } else {
+            line.tracePath = value;
+        }
+    }
+    if (!line.tracePath.empty() && !simulate) {
+        return failed("quibo: --trace needs --simulate (try --help)");
+    }
+    line.action = simulate ? CommandLine::Action::Simulate : CommandLine::Action::OpenWindow;
+    return line;
+}
+
+} // namespace quibo

@@ -1,0 +1,31 @@
+// The options of the quibo program, for book makers and tests: another
+// resource directory, a headless scripted run and its trace. Running what
+// they ask for is AppMain's.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quibo {
+
+struct CommandLine {
+    enum class Action { OpenWindow, Help, Simulate, Error };
+
+    Action action = Action::OpenWindow;
+    std::string resourcesDir; // empty: the bundled book
+    std::string scriptPath;   // --simulate
+    std::string tracePath;    // --trace (simulate runs only)
+    std::string error;        // the one line to print for Action::Error
+};
+
+// Reads the arguments after the program name. A DIR that is not a directory,
+// an unknown option or a missing value gives Action::Error.
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// The usage text printed by --help.
+std::string usageText();
+
+// The exit status of a bad command line or a bad script.
+constexpr int kUsageExitStatus = 2;
+
+} // namespace quibo

@@ -1,0 +1,61 @@
+// The delegate's launch and its background handling, on the frame driver.
+#include "app/AppDelegate.h"
+#include "book/BookSettings.h"
+
+#include "audio/SimpleAudioEngine.h"
+#include "audio/SimulatedAudioBackend.h"
+#include "platform/CCEGLView.h"
+#include "platform/CCFileUtils.h"
+#include "platform/FrameDriver.h"
+#include "scene/CCDirector.h"
+#include "scene/CCScene.h"
+
+#include <gtest/gtest.h>
+
+using namespace quibo;
+
+TEST(AppDelegate, LaunchConfiguresTheViewAndRunsTheFirstScene)
+{
+    bookSettings().reset();
+    cc::CCFileUtils::purgeFileUtils();
+    cc::FrameDriver driver;
+    cc::SimpleAudioEngine::sharedEngine()->useSimulatedBackend();
+    driver.onClock(&cc::SimpleAudioEngine::advanceSimulatedClock);
+    driver.onTeardown(&cc::SimpleAudioEngine::end);
+    cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
+    view->setFrameSize(742.85712f, 977.59998f);
+
+    AppDelegate app;
+    EXPECT_EQ(&app, cc::CCApplication::sharedApplication());
+    EXPECT_TRUE(app.launch());
+    EXPECT_EQ(cc::kResolutionExactFit, view->getResolutionPolicy());
+    EXPECT_FLOAT_EQ(640, view->getDesignResolutionSize().width);
+    EXPECT_FLOAT_EQ(960, view->getDesignResolutionSize().height);
+    EXPECT_NE(view->getScaleX(), view->getScaleY());
+    EXPECT_DOUBLE_EQ(1.0 / 60, driver.director()->getAnimationInterval());
+    EXPECT_EQ(view, driver.director()->getOpenGLView());
+    driver.step();
+    cc::CCScene* scene = driver.director()->getRunningScene();
+    ASSERT_NE(nullptr, scene);
+    EXPECT_EQ(1u, scene->getChildrenCount());
+    EXPECT_TRUE(driver.logged("-----------TestController----- tale -------------- !"));
+    EXPECT_EQ(8, bookSettings().pageMax);
+    bookSettings().reset();
+}
+
+TEST(AppDelegate, BackgroundStopsFramesButNotNarration)
+{
+    cc::FrameDriver driver;
+    cc::SimulatedAudioBackend* sim = cc::SimpleAudioEngine::sharedEngine()->useSimulatedBackend();
+    driver.onTeardown(&cc::SimpleAudioEngine::end);
+    AppDelegate app;
+    app.launch();
+    driver.step();
+    sim->clearRecord();
+
+    app.enterBackground();
+    EXPECT_FALSE(driver.director()->isAnimating());
+    app.enterForeground();
+    EXPECT_TRUE(driver.director()->isAnimating());
+    EXPECT_TRUE(sim->record().empty());
+}

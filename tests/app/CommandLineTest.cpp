@@ -1,0 +1,230 @@
+// The command line of quibo: parsing, the simulate runner with its trace on
+// the bundled book, and the built program's exit status.
+#include "app/AppMain.h"
+#include "app/CommandLine.h"
+#include "app/SimulateRunner.h"
+#include "app/SimulateScript.h"
+
+#include <json/reader.h>
+#include <json/value.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+using namespace quibo;
+
+namespace {
+
+std::string writeTemp(const std::string& name, const std::string& text)
+{
+    const std::string path = "/tmp/quibo_app_test_" + std::to_string(getpid()) + "_" + name;
+    std::ofstream(path) << text;
+    return path;
+}
+
+std::vector<Json::Value> readTrace(const std::string& path)
+{
+    std::vector<Json::Value> records;
+    std::ifstream in(path);
+    std::string line;
+    Json::CharReaderBuilder builder;
+    while (std::getline(in, line)) {
+        Json::Value v;
+        std::string errors;
+        std::istringstream one(line);
+        EXPECT_TRUE(Json::parseFromStream(builder, one, &v, &errors)) << line;
+        records.push_back(v);
+    }
+    return records;
+}
+
+// build/tests/app_tests -> build/app/quibo
+std::string quiboBinary()
+{
+    char buf[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    std::string self(buf, n > 0 ? static_cast<size_t>(n) : 0);
+    const std::string tests = self.substr(0, self.rfind('/'));
+    return tests.substr(0, tests.rfind('/')) + "/app/quibo";
+}
+
+int exitStatusOf(const std::string& command)
+{
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+} // namespace
+
+TEST(CommandLine, ParsesTheOptionsAndRefusesBadOnes)
+{
+    EXPECT_EQ(CommandLine::Action::OpenWindow, parseCommandLine({}).action);
+    EXPECT_EQ(CommandLine::Action::Help, parseCommandLine({"--help"}).action);
+
+    const CommandLine good = parseCommandLine({"--resources", "/tmp"});
+    EXPECT_EQ(CommandLine::Action::OpenWindow, good.action);
+    EXPECT_EQ("/tmp", good.resourcesDir);
+
+    const CommandLine missing = parseCommandLine({"--resources", "/no/such/quibo/dir"});
+    EXPECT_EQ(CommandLine::Action::Error, missing.action);
+    EXPECT_NE(std::string::npos, missing.error.find("/no/such/quibo/dir"));
+
+    const CommandLine unknown = parseCommandLine({"--fullscreen"});
+    EXPECT_EQ(CommandLine::Action::Error, unknown.action);
+    EXPECT_NE(std::string::npos, unknown.error.find("--fullscreen"));
+
+    EXPECT_EQ(CommandLine::Action::Error, parseCommandLine({"--simulate"}).action);
+    EXPECT_EQ(CommandLine::Action::Error, parseCommandLine({"--trace", "t.jsonl"}).action);
+
+    const CommandLine sim = parseCommandLine({"--trace", "t.jsonl", "--simulate", "s.txt"});
+    EXPECT_EQ(CommandLine::Action::Simulate, sim.action);
+    EXPECT_EQ("s.txt", sim.scriptPath);
+    EXPECT_EQ("t.jsonl", sim.tracePath);
+
+    EXPECT_EQ(kUsageExitStatus, runQuibo({"--nope"}));
+    EXPECT_EQ(kUsageExitStatus, runQuibo({"--resources", "/no/such/quibo/dir"}));
+}
+
+TEST(SimulateScript, ParsesCommandsAndNamesTheBadLine)
+{
+    std::vector<ScriptCommand> commands;
+    std::string error;
+    ASSERT_TRUE(parseScript("# a comment\n\nwait 1.5\ntap 10 20 # touch\nswipe 1 2 3 4\nswipe 1 2 3 4 0.5\n"
+                            "down 1 2\nmove 3 4\nup 5 6\ndump\nquit\n",
+                            commands, error));
+    ASSERT_EQ(9u, commands.size());
+    EXPECT_EQ(ScriptCommand::Kind::Wait, commands[0].kind);
+    EXPECT_EQ(3, commands[0].line);
+    EXPECT_DOUBLE_EQ(1.5, commands[0].args[0]);
+    EXPECT_DOUBLE_EQ(20, commands[1].args[1]);
+    EXPECT_DOUBLE_EQ(kDefaultSwipeSeconds, commands[2].args[4]);
+    EXPECT_DOUBLE_EQ(0.5, commands[3].args[4]);
+    EXPECT_EQ(ScriptCommand::Kind::Quit, commands[8].kind);
+
+    for (const char* bad : {"wait\n", "tap 1\n", "tap 1 2 3\n", "wait x\n", "jump 1\n", "wait -1\n", "tap 1 nan\n"}) {
+        commands.clear();
+        EXPECT_FALSE(parseScript(std::string("dump\n") + bad, commands, error)) << bad;
+        EXPECT_NE(std::string::npos, error.find("line 2")) << error;
+    }
+}
+
+TEST(Simulate, RunsTheBundledBookAndTracesItsRun)
+{
+    const std::string script = writeTemp("script.txt", "wait 0.5\ntap 320 480\ndump\nwait 0.25\nquit\nwait 10\n");
+    const std::string trace = writeTemp("trace.jsonl", "");
+    ASSERT_EQ(0, runSimulation({script, trace, ""}));
+
+    const std::vector<Json::Value> records = readTrace(trace);
+    ASSERT_FALSE(records.empty());
+    std::vector<std::string> logs;
+    int scenes = 0, dumps = 0, stats = 0;
+    double lastT = 0;
+    for (const Json::Value& r : records) {
+        EXPECT_GE(r["t"].asDouble(), lastT);
+        lastT = r["t"].asDouble();
+        const std::string kind = r["kind"].asString();
+        if (kind == "log") {
+            logs.push_back(r["text"].asString());
+        } else if (kind == "scene") {
+            ++scenes;
+            EXPECT_EQ("PlaceholderMenuLayer", r["layer"].asString());
+        } else if (kind == "dump") {
+            ++dumps;
+            const Json::Value& root = r["tree"][0];
+            EXPECT_EQ("CCScene", root["class"].asString());
+            EXPECT_DOUBLE_EQ(640, root["box"][2].asDouble());
+            EXPECT_DOUBLE_EQ(960, root["box"][3].asDouble());
+            EXPECT_EQ("PlaceholderMenuLayer", root["children"][0]["class"].asString());
+            EXPECT_NEAR(0.533, r["t"].asDouble(), 0.001);
+        } else if (kind == "stats") {
+            ++stats;
+            EXPECT_TRUE(r.isMember("liveObjects"));
+        }
+    }
+    ASSERT_GE(logs.size(), 3u);
+    EXPECT_EQ("-----------TestController----- tale -------------- !", logs[0]);
+    EXPECT_EQ("-----------TestController----- 1 ---------1----- !", logs[1]);
+    EXPECT_EQ("-----------TestController----- 9 -------------- !", logs[2]);
+    EXPECT_EQ(1, scenes);
+    EXPECT_EQ(1, dumps);
+    EXPECT_EQ(1, stats);
+    // The run stopped at quit: the last record is well before the final wait.
+    EXPECT_LT(lastT, 1.0);
+    EXPECT_GT(lastT, 0.75);
+    const Json::Value& first = records.front();
+    EXPECT_EQ("log", first["kind"].asString());
+    std::remove(script.c_str());
+    std::remove(trace.c_str());
+}
+
+TEST(Simulate, AudioOfTheFirstScreenIsTraced)
+{
+    const std::string script = writeTemp("audio.txt", "wait 0.1\n");
+    const std::string trace = writeTemp("audio.jsonl", "");
+    ASSERT_EQ(0, runSimulation({script, trace, ""}));
+    bool volume = false, stop = false;
+    for (const Json::Value& r : readTrace(trace)) {
+        if (r["kind"].asString() == "audio") {
+            volume = volume || (r["op"].asString() == "volume" && r["value"].asDouble() == 1.0);
+            stop = stop || r["op"].asString() == "stop";
+        }
+    }
+    EXPECT_TRUE(volume);
+    EXPECT_TRUE(stop);
+    std::remove(script.c_str());
+    std::remove(trace.c_str());
+}
+
+TEST(Simulate, ABadScriptLineOrMissingScriptStopsWithStatusTwo)
+{
+    const std::string script = writeTemp("bad.txt", "wait 0.1\n\nfly 1 2\n");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(kUsageExitStatus, runSimulation({script, "", ""}));
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(std::string::npos, err.find("line 3")) << err;
+    EXPECT_EQ(kUsageExitStatus, runSimulation({"/no/such/script.txt", "", ""}));
+    std::remove(script.c_str());
+}
+
+TEST(Simulate, AGivenResourceDirectoryReplacesTheBundledBook)
+{
+    char pattern[] = "/tmp/quibo_res_XXXXXX";
+    const std::string root = mkdtemp(pattern);
+    ASSERT_EQ(0, std::system(("mkdir -p " + root + "/qovarn_3391_ver10").c_str()));
+    std::ofstream(root + "/qovarn_3391_ver10/StringConfig.xml")
+        << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>quiboSubName</key><string>other</string>"
+           "<key>pageMin</key><string>4</string><key>wordMin</key><string>0</string></dict></plist>";
+    const std::string script = writeTemp("res.txt", "wait 0.05\n");
+    const std::string trace = writeTemp("res.jsonl", "");
+    ASSERT_EQ(0, runSimulation({script, trace, root}));
+    std::vector<std::string> logs;
+    for (const Json::Value& r : readTrace(trace)) {
+        if (r["kind"].asString() == "log") {
+            logs.push_back(r["text"].asString());
+        }
+    }
+    auto has = [&](const std::string& line) { return std::find(logs.begin(), logs.end(), line) != logs.end(); };
+    EXPECT_TRUE(has("-----------TestController----- other -------------- !"));
+    EXPECT_TRUE(has("-----------TestController----- 4 ---------4----- !"));
+    EXPECT_TRUE(has("-----------TestController----- 0 -------------- !"));
+    std::system(("rm -rf " + root).c_str());
+    std::remove(script.c_str());
+    std::remove(trace.c_str());
+}
+
+TEST(QuiboProgram, HelpAndBadOptionsExitBeforeAnyWindow)
+{
+    const std::string quibo = quiboBinary();
+    ASSERT_EQ(0, access(quibo.c_str(), X_OK)) << quibo;
+    EXPECT_EQ(0, exitStatusOf(quibo + " --help > /dev/null"));
+    EXPECT_EQ(2, exitStatusOf(quibo + " --no-such-option 2> /dev/null"));
+    EXPECT_EQ(2, exitStatusOf(quibo + " --resources /no/such/quibo/dir 2> /dev/null"));
+}
