@@ -6,7 +6,9 @@
 #include "platform/WindowBackend.h"
 #include "scene/CCDirector.h"
 
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -18,6 +20,11 @@ CCApplication* s_sharedApplication = nullptr;
 // A frame never reports more than this, so a stall (a dragged window, a
 // debugger) does not make every timer jump at once.
 const double kMaxFrameDelta = 0.25;
+
+// Without a window nothing else hears SIGINT / SIGTERM (a window would turn
+// them into a quit event), so the loop watches this flag itself.
+std::atomic<bool> s_quitSignalled{false};
+extern "C" void onQuitSignal(int) { s_quitSignalled = true; }
 } // namespace
 
 CCApplication::CCApplication() { s_sharedApplication = this; }
@@ -78,6 +85,11 @@ int CCApplication::run()
             CCLog("CCApplication: no window could be opened; running without one");
         }
     }
+    if (!view->getBackend()) {
+        s_quitSignalled = false;
+        std::signal(SIGINT, onQuitSignal);
+        std::signal(SIGTERM, onQuitSignal);
+    }
     if (!launch()) {
         return 0;
     }
@@ -88,6 +100,8 @@ int CCApplication::run()
     while (!director->hasEnded()) {
         if (WindowBackend* backend = view->getBackend()) {
             backend->pollEvents(view);
+        } else if (s_quitSignalled) {
+            director->end();
         }
         if (director->hasEnded()) {
             break;
