@@ -21,6 +21,9 @@ std::string TraceWriter::oneLine(const Json::Value& value)
     Json::StreamWriterBuilder builder;
     builder["indentation"] = "";
     builder["emitUTF8"] = true;
+    // Times are whole microseconds; print them without binary noise.
+    builder["precision"] = 10;
+    builder["precisionType"] = "decimal";
     return Json::writeString(builder, value);
 }
 
