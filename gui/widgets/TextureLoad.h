@@ -1,0 +1,41 @@
+// Loading a texture by name into a texture widget's renderer, and fitting
+// that renderer to the widget's size. Shared by the widgets that show
+// images (button, image view, check box, slider, loading bar); each widget
+// keeps its own fields and decides when to load and fit.
+#pragma once
+
+#include "base/CCGeometry.h"
+#include "base/ccTypes.h"
+#include "gui/UIWidget.h"
+
+namespace cc {
+
+class CCNode;
+
+namespace textureload {
+
+// A new empty renderer: a nine-slice sprite when scale9, else a plain sprite.
+// Autoreleased.
+CCNode* createRenderer(bool scale9);
+
+// Initialises the renderer from a file (kind 0) or a sprite-frame name
+// (kind 1); any other kind, or an empty name, loads nothing. False when
+// nothing was loaded (a missing image leaves the renderer empty).
+bool loadInto(CCNode* renderer, bool scale9, const char* name, TextureResType kind);
+
+// Gives the renderer the widget's colour and opacity.
+void applyColour(CCNode* renderer, const ccColor3B& colour, GLubyte opacity);
+
+// The size fitting shared by the texture widgets, without the widget's own
+// size (whether the widget takes the texture's size is the widget's rule):
+// ignore-size on: a plain sprite gets scale 1.0, a nine-slice one is left alone.
+// ignore-size off: a nine-slice sprite gets the widget's size as preferred
+// size; a plain sprite is scaled to it, or gets scale 1.0 when textureSize
+// has no area.
+void fit(CCNode* renderer, bool scale9, bool ignoreSize, const CCSize& textureSize, const CCSize& widgetSize);
+
+// Cap insets for a nine-slice renderer; nothing for a plain sprite.
+void applyCapInsets(CCNode* renderer, bool scale9, const CCRect& capInsets);
+
+} // namespace textureload
+} // namespace cc
