@@ -14,6 +14,7 @@ import shutil
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True  # keep the source folder free of caches
 sys.path.insert(0, HERE)
 
 import art_scenes  # noqa: E402
