@@ -7,6 +7,12 @@
 #include "gui/Layout.h"
 #include "gui/RectClippingNode.h"
 #include "scene/CCLayer.h"
+#include "gui/widgets/CCScale9Sprite.h"
+#include "render/CCImage.h"
+#include "render/CCSprite.h"
+
+#include <cstdio>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -242,4 +248,73 @@ TEST(WidgetTree, ColourLayersFollowTheColourTypeAndTheSize)
     box->setBackGroundColorType(LAYOUT_COLOR_NONE);
     EXPECT_EQ(nullptr, box->getGradientLayer());
     EXPECT_EQ(0u, box->getRenderNode()->getChildrenCount());
+}
+
+namespace {
+struct Ticking : UIWidget {
+    int ticks = 0;
+    void update(float) override { ++ticks; }
+    static Ticking* make()
+    {
+        Ticking* w = new Ticking();
+        w->init();
+        w->autorelease();
+        return w;
+    }
+};
+} // namespace
+
+TEST(WidgetTree, PerFrameUpdateRunsUntilTheWidgetIsRemoved)
+{
+    Stage stage;
+    Layout* panel = Layout::create();
+    Ticking* w = Ticking::make();
+    stage.root()->addChild(panel);
+    panel->addChild(w);
+    w->setUpdateEnabled(true);
+    stage.driver->step(3);
+    EXPECT_EQ(3, w->ticks);
+    w->retain();
+    stage.root()->removeChild(panel); // unregisters the whole subtree
+    stage.driver->step(2);
+    EXPECT_EQ(3, w->ticks);
+    w->release();
+}
+
+TEST(WidgetTree, BackgroundImageIsCentredAndSwitchesToNineSliceWithItsInsets)
+{
+    FrameDriver driver;
+    char dir[] = "/tmp/quibo-layout-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(dir));
+    const std::string png = std::string(dir) + "/bg.png";
+    std::vector<unsigned char> pixels(40 * 30 * 4, 200);
+    ASSERT_TRUE(CCImage::savePNG(png, pixels.data(), 40, 30));
+
+    Layout* box = Layout::create();
+    box->setSize(CCSize(100, 80));
+    box->setBackGroundImage("");
+    EXPECT_EQ(nullptr, box->getBackGroundImage());
+    box->setBackGroundImage(png.c_str());
+    ASSERT_NE(nullptr, dynamic_cast<CCSprite*>(box->getBackGroundImage()));
+    EXPECT_EQ(CCSize(40, 30), box->getBackGroundImageTextureSize());
+    EXPECT_EQ(CCPoint(50, 40), box->getBackGroundImage()->getPosition());
+    EXPECT_EQ(-1, box->getBackGroundImage()->getZOrder());
+    box->setSize(CCSize(200, 100));
+    EXPECT_EQ(CCPoint(100, 50), box->getBackGroundImage()->getPosition());
+
+    box->setBackGroundImageCapInsets(CCRect(5, 5, 10, 10));
+    box->setBackGroundImageScale9Enabled(true);
+    CCScale9Sprite* nine = dynamic_cast<CCScale9Sprite*>(box->getBackGroundImage());
+    ASSERT_NE(nullptr, nine);
+    EXPECT_EQ(1u, box->getRenderNode()->getChildrenCount());
+    EXPECT_TRUE(nine->getCapInsets().equals(CCRect(5, 5, 10, 10)));
+    EXPECT_EQ(CCSize(40, 30), nine->getOriginalSize());
+    EXPECT_EQ(CCSize(200, 100), nine->getContentSize());
+    box->setSize(CCSize(120, 60));
+    EXPECT_EQ(CCSize(120, 60), nine->getContentSize());
+
+    box->setBackGroundImageScale9Enabled(false);
+    EXPECT_NE(nullptr, dynamic_cast<CCSprite*>(box->getBackGroundImage()));
+    std::remove(png.c_str());
+    rmdir(dir);
 }
