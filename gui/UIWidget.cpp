@@ -118,13 +118,14 @@ bool UIWidget::addChild(UIWidget* child)
     if (!child || !m_children || m_children->containsObject(child)) return false;
     // One render node can hang under one parent only, so a widget that still
     // belongs elsewhere must be removed from there first.
-    if (child->getParent() || (child->getRenderNode() && child->getRenderNode()->getParent())) {
+    // (The field, not getRenderNode: some widgets answer that with their current look's sprite.)
+    if (child->getParent() || (child->m_pRenderNode && child->m_pRenderNode->getParent())) {
         CCLog("UIWidget::addChild: widget \"%s\" already has a parent", child->getName());
         return false;
     }
     child->m_pParent = this;
     insertByZOrder(child);
-    CCNode* node = child->getRenderNode();
+    CCNode* node = child->m_pRenderNode;
     node->setZOrder(child->getZOrder());
     m_pRenderNode->addChild(node);
     if (m_bRunning) child->onEnter();
@@ -144,7 +145,7 @@ bool UIWidget::removeChild(UIWidget* child)
     if (m_bRunning) child->onExit();
     child->unscheduleSubtree();
     child->m_pParent = nullptr;
-    if (CCNode* node = child->getRenderNode()) m_pRenderNode->removeChild(node);
+    if (CCNode* node = child->m_pRenderNode) m_pRenderNode->removeChild(node);
     m_children->removeObject(child);
     return true;
 }
