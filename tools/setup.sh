@@ -15,6 +15,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-noto-cjk
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  python3 python3-pil
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
