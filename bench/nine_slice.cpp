@@ -1,7 +1,8 @@
 // One rendered frame of a UI layer holding 49 nine-slice buttons (7 x 7,
 // one shared image, cap insets, a title each), drawn in a hidden window.
-// Reports CPU time per frame and the frame's draw calls, and the same
-// frame with every button resized (so each nine-slice lays out again).
+// Reports CPU time per frame and the frame's draw calls; the same frame
+// without titles (nine-slice batches alone), and with every button resized
+// (so each nine-slice lays out again).
 #include "gui/UILayer.h"
 #include "gui/UIRootWidget.h"
 #include "gui/widgets/UIButton.h"
@@ -51,7 +52,7 @@ struct Screen {
     bool allThroughRoot = true;
 };
 
-Screen buildScreen(const std::string& image)
+Screen buildScreen(const std::string& image, bool withTitles)
 {
     Screen screen;
     screen.scene = CCScene::create();
@@ -63,8 +64,10 @@ Screen buildScreen(const std::string& image)
         b->loadTextures(image.c_str(), image.c_str(), image.c_str());
         b->setCapInsets(CCRect(kCap, kCap, kImageSize - 2 * kCap, kImageSize - 2 * kCap));
         b->setSize(CCSize(kButtonWidth, kButtonHeight));
-        b->setTitleText(std::to_string(i + 1).c_str());
-        b->setTitleFontSize(20);
+        if (withTitles) {
+            b->setTitleText(std::to_string(i + 1).c_str());
+            b->setTitleFontSize(20);
+        }
         b->setTouchEnabled(true);
         b->setPosition(CCPoint(60 + (i % kColumns) * 86, 120 + (i / kColumns) * 110));
         b->retain();
@@ -85,7 +88,7 @@ void releaseScreen(Screen& screen)
     screen.buttons.clear();
 }
 
-void runFrames(benchmark::State& state, bool resizeEachFrame)
+void runFrames(benchmark::State& state, bool withTitles, bool resizeEachFrame)
 {
     FrameDriver driver;
     if (!setUpHiddenRendering(640, 960)) {
@@ -93,7 +96,7 @@ void runFrames(benchmark::State& state, bool resizeEachFrame)
         return;
     }
     const std::string image = writeButtonImage();
-    Screen screen = buildScreen(image);
+    Screen screen = buildScreen(image, withTitles);
     driver.show(screen.scene);
     driver.step();
     unsigned int calls = 0;
@@ -115,9 +118,11 @@ void runFrames(benchmark::State& state, bool resizeEachFrame)
     std::remove(image.c_str());
 }
 
-void BM_NineSliceButtonsFrame(benchmark::State& state) { runFrames(state, false); }
-void BM_NineSliceButtonsResizedFrame(benchmark::State& state) { runFrames(state, true); }
+void BM_NineSliceButtonsFrame(benchmark::State& state) { runFrames(state, true, false); }
+void BM_NineSliceButtonsUntitledFrame(benchmark::State& state) { runFrames(state, false, false); }
+void BM_NineSliceButtonsResizedFrame(benchmark::State& state) { runFrames(state, true, true); }
 BENCHMARK(BM_NineSliceButtonsFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NineSliceButtonsUntitledFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NineSliceButtonsResizedFrame)->Unit(benchmark::kMillisecond);
 } // namespace
 
