@@ -93,6 +93,18 @@ TEST(Scale9Sprite, RegionWithoutInsetsIsCutInThirdsAndOnlyTheMiddleStretches)
     s->setPreferredSize(CCSize(10, 15));
     driver.step();
     expectCell(s, 1, 1, 10, 10, -1, -0.5f);
+
+    // An image that cannot be loaded leaves an empty sprite that draws nothing.
+    CCScale9Sprite* empty = CCScale9Sprite::create();
+    EXPECT_TRUE(empty->initWithFile((tempDir() + "/missing.png").c_str()));
+    EXPECT_EQ(nullptr, empty->getBatchNode());
+    EXPECT_EQ(nullptr, empty->cellAt(1, 1));
+    empty->setCapInsets(CCRect(1, 1, 1, 1));
+    EXPECT_TRUE(empty->getCapInsets().equals(CCRectZero));
+    empty->setPreferredSize(CCSize(50, 50));
+    s->getParent()->addChild(empty);
+    driver.step();
+    EXPECT_EQ(0u, empty->getChildrenCount());
 }
 
 TEST(Scale9Sprite, CapInsetsNameTheCentreAndKeepTheContentSize)
