@@ -2,8 +2,9 @@
 // a word being read finishes even while the window is minimised.
 #include "app/AppDelegate.h"
 
-#include "book/PlaceholderMenuLayer.h"
+#include "book/TestController.h"
 
+#include "base/CCLog.h"
 #include "platform/CCEGLView.h"
 #include "scene/CCDirector.h"
 #include "scene/CCScene.h"
@@ -18,9 +19,12 @@ bool AppDelegate::launch()
     view->setDesignResolutionSize(kDesignWidth, kDesignHeight, cc::kResolutionExactFit);
     director->setAnimationInterval(kFrameInterval);
 
-    cc::CCScene* scene = cc::CCScene::create();
-    if (cc::CCLayer* first = PlaceholderMenuLayer::create()) {
-        scene->addChild(first);
+    // The main menu is the first screen; without it the loop still runs on an
+    // empty scene so the window can be closed normally.
+    cc::CCScene* scene = TestController::scene();
+    if (!scene) {
+        cc::CCLog("AppDelegate: the main menu could not be built");
+        scene = cc::CCScene::create();
     }
     director->runWithScene(scene);
     return true;

@@ -6,11 +6,14 @@
 #include "audio/SimulatedAudioBackend.h"
 #include "platform/CCEGLView.h"
 #include "platform/CCFileUtils.h"
+#include "platform/WindowBackend.h"
 #include "platform/FrameDriver.h"
 #include "scene/CCDirector.h"
 #include "scene/CCScene.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace quibo;
 
@@ -58,4 +61,53 @@ TEST(AppDelegate, BackgroundStopsFramesButNotNarration)
     app.enterForeground();
     EXPECT_TRUE(driver.director()->isAnimating());
     EXPECT_TRUE(sim->record().empty());
+}
+
+// A window that presses the main menu's quit button on its third event poll
+// and gives up (ending the director itself) if the loop is still running long after.
+class QuitPressingWindow : public cc::WindowBackend {
+public:
+    static constexpr int kPressAt = 3, kGiveUpAt = 600;
+    int polls = 0;
+    bool gaveUp = false;
+    bool open(const char*, int, int) override { return true; }
+    void close() override {}
+    bool isOpen() const override { return true; }
+    bool hasGLContext() const override { return false; }
+    void pollEvents(cc::CCEGLView* view) override
+    {
+        ++polls;
+        // The bundled main menu's quit button: its panel at (140, 290), the button
+        // centred at (180, 54) inside it.
+        if (polls == kPressAt) view->touchBegan(cc::CCPoint(320, 344));
+        if (polls == kPressAt + 1) view->touchEnded(cc::CCPoint(320, 344));
+        if (polls == kGiveUpAt) {
+            gaveUp = true;
+            cc::CCDirector::sharedDirector()->end();
+        }
+    }
+    void swapBuffers() override {}
+    void setTitle(const char*) override {}
+    void setSize(int, int) override {}
+};
+
+TEST(AppDelegate, QuitButtonEndsRunWithItsExitCode)
+{
+    bookSettings().reset();
+    cc::CCFileUtils::purgeFileUtils();
+    cc::FrameDriver driver;
+    cc::SimpleAudioEngine::sharedEngine()->useSimulatedBackend();
+    driver.onTeardown(&cc::SimpleAudioEngine::end);
+    cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
+    view->setFrameSize(640, 960);
+    auto window = std::make_unique<QuitPressingWindow>();
+    QuitPressingWindow* seen = window.get();
+    view->setBackend(std::move(window));
+
+    AppDelegate app;
+    EXPECT_EQ(0, app.run());
+    EXPECT_FALSE(seen->gaveUp);
+    // The press ended the loop on the frame it arrived in.
+    EXPECT_EQ(QuitPressingWindow::kPressAt, seen->polls);
+    bookSettings().reset();
 }

@@ -135,14 +135,14 @@ TEST(Simulate, RunsTheBundledBookAndTracesItsRun)
             logs.push_back(r["text"].asString());
         } else if (kind == "scene") {
             ++scenes;
-            EXPECT_EQ("PlaceholderMenuLayer", r["layer"].asString());
+            EXPECT_EQ("TestController", r["layer"].asString());
         } else if (kind == "dump") {
             ++dumps;
             const Json::Value& root = r["tree"][0];
             EXPECT_EQ("CCScene", root["class"].asString());
             EXPECT_DOUBLE_EQ(640, root["box"][2].asDouble());
             EXPECT_DOUBLE_EQ(960, root["box"][3].asDouble());
-            EXPECT_EQ("PlaceholderMenuLayer", root["children"][0]["class"].asString());
+            EXPECT_EQ("TestController", root["children"][0]["class"].asString());
             EXPECT_NEAR(0.533, r["t"].asDouble(), 0.001);
         } else if (kind == "stats") {
             ++stats;

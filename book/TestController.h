@@ -1,0 +1,67 @@
+// The main menu layer: reads the book configuration, silences narration,
+// shows the main-menu layout and binds its four buttons. Where the buttons
+// lead (page scene, selection menu) is plugged in through mainMenuRoutes().
+#pragma once
+
+#include "scene/CCLayer.h"
+#include "gui/UIWidget.h"
+
+namespace cc {
+class CCScene;
+class Layout;
+class UILayer;
+} // namespace cc
+
+namespace quibo {
+
+// Where the main menu's buttons lead. The page scene and the selection menu
+// install their openers here; while one is missing its button only logs a
+// line. An opener returns false when its screen could not be built: the menu
+// then stays on stage and usable.
+struct MainMenuRoutes {
+    // Shows the page scene at bookSettings().currentPage (continue reading and
+    // word learning).
+    bool (*openPage)() = nullptr;
+    // Shows the page selection menu, after the director purged its caches.
+    bool (*openSelectionMenu)() = nullptr;
+};
+MainMenuRoutes& mainMenuRoutes();
+
+class TestController : public cc::CCLayer {
+public:
+    CREATE_FUNC(TestController)
+    // A plain scene holding a fresh main menu as its only child; null when
+    // the menu could not be built.
+    static cc::CCScene* scene();
+
+    TestController() = default;
+    // Releases the process-wide layout-reading services for the next screen.
+    ~TestController() override;
+    bool init() override;
+
+    cc::UILayer* getUILayer() const { return m_uiLayer; }
+    // Null when the layout file could not be read or its root is no container.
+    cc::Layout* getRootLayout() const { return m_rootLayout; }
+
+    static constexpr const char* kLayoutFile = "mainpage/mainpage_1.json";
+
+private:
+    void bindButton(const char* name, cc::TouchEventSelector action);
+    // Hidden buttons also stop taking touches: their empty place opens nothing.
+    void hideButton(const char* name);
+    // True for the first event of a touch (began) while the menu is still
+    // on stage; later events of the same touch, and touches after a button
+    // has already led away, do nothing.
+    bool actsOn(cc::TouchEventKind kind);
+
+    void onContinueReading(cc::CCObject* sender, cc::TouchEventKind kind);
+    void onWordLearning(cc::CCObject* sender, cc::TouchEventKind kind);
+    void onSelectPage(cc::CCObject* sender, cc::TouchEventKind kind);
+    void onQuit(cc::CCObject* sender, cc::TouchEventKind kind);
+
+    cc::UILayer* m_uiLayer = nullptr;    // a child of this layer
+    cc::Layout* m_rootLayout = nullptr;  // owned by the UI layer's widget tree
+    bool m_leaving = false;
+};
+
+} // namespace quibo
