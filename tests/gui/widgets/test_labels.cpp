@@ -2,12 +2,16 @@
 // the character-map label's properties, its guard against a missing map and
 // its opacity; the bitmap-font label dropping text until a font is set.
 #include "WidgetTestSupport.h"
+#include "gui/GuiTestSupport.h"
 
 #include "gui/widgets/UILabel.h"
 #include "gui/widgets/UILabelAtlas.h"
 #include "gui/widgets/UILabelBMFont.h"
 
 #include "base/CCLog.h"
+#include "gui/UILayer.h"
+#include "gui/UIRootWidget.h"
+#include "scene/CCScene.h"
 #include "text/CCLabelBMFont.h"
 #include "text/CCLabelTTF.h"
 
@@ -141,6 +145,28 @@ TEST(Label, TouchScaleGrowsTheRenderNodeWhilePressed)
     EXPECT_FLOAT_EQ(2.0f, plain->getScaleX());
 }
 
+TEST(Label, TouchScaleFollowsARealTouchThroughTheLayer)
+{
+    guitest::Stage stage;
+    guitest::EventLog events;
+    UILabel* label = UILabel::create();
+    label->setName("word");
+    label->setFontSize(30);
+    label->setText("Kite");
+    label->setPosition(CCPoint(320, 480));
+    label->setTouchEnabled(true);
+    label->setTouchScaleEnabled(true);
+    events.listenTo(label);
+    ASSERT_TRUE(stage.root()->addChild(label));
+    stage.driver->touchDown(CCPoint(320, 480));
+    EXPECT_FLOAT_EQ(1.5f, label->getScaleX());
+    stage.driver->touchUp(CCPoint(320, 480));
+    EXPECT_FLOAT_EQ(1.0f, label->getScaleX());
+    ASSERT_EQ(2u, events.events.size());
+    EXPECT_EQ("word:began", events.events[0]);
+    EXPECT_EQ("word:ended", events.events[1]);
+}
+
 TEST(LabelAtlas, EmptyUntilItsPropertiesNameALoadableMap)
 {
     FrameDriver driver;
@@ -201,6 +227,33 @@ TEST(LabelAtlas, OpacityOfTheWidgetReachesTheAtlas)
     // Colour cascades as for any node.
     atlas->setColor(ccc3(0, 255, 0));
     EXPECT_EQ(0, atlas->getAtlasRenderer()->getDisplayedColor().r);
+}
+
+TEST(LabelAtlas, DrawnOnlyOnceItHasAMap)
+{
+    FrameDriver driver;
+    if (!startRendering(driver, 320, 480)) GTEST_SKIP() << "no display: run under xvfb-run";
+    const std::string map = writeSolidPNG("labels-digits-drawn.png", 40, 16, {255, 255, 0, 255});
+    UILayer* layer = UILayer::create();
+    UILabelAtlas* empty = UILabelAtlas::create();
+    empty->setPosition(CCPoint(200, 700));
+    UILabelAtlas* digits = UILabelAtlas::create();
+    digits->setAtlasProperties("0123", map.c_str(), 10, 16, "0");
+    digits->setIgnoreSize(false);
+    digits->setSize(CCSize(160, 64));
+    digits->setPosition(CCPoint(320, 480));
+    ASSERT_TRUE(layer->getRootWidget()->addChild(empty));
+    ASSERT_TRUE(layer->getRootWidget()->addChild(digits));
+    CCScene* scene = CCScene::create();
+    scene->addChild(layer);
+    driver.show(scene);
+    driver.step();
+    // Four cells stretched to 160 x 64 around (320, 480): x 240..400, y 448..512.
+    EXPECT_TRUE(near(pixelAt(250, 460), 255, 255, 0)) << describe(pixelAt(250, 460));
+    EXPECT_TRUE(near(pixelAt(390, 505), 255, 255, 0)) << describe(pixelAt(390, 505));
+    EXPECT_TRUE(near(pixelAt(230, 480), 0, 0, 0)) << describe(pixelAt(230, 480));
+    EXPECT_TRUE(near(pixelAt(200, 700), 0, 0, 0)) << describe(pixelAt(200, 700));
+    stopRendering();
 }
 
 TEST(LabelBMFont, TextBeforeTheFontIsDropped)
