@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace cc {
 namespace widgettest {
@@ -19,6 +20,11 @@ std::string tempDir()
     static const std::string dir = [] {
         const std::string d = "/tmp/quibo-widgets-" + std::to_string(getpid());
         mkdir(d.c_str(), 0700);
+        // The pictures live as long as the test program.
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all("/tmp/quibo-widgets-" + std::to_string(getpid()), ignored);
+        });
         return d;
     }();
     return dir;
