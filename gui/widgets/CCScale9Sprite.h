@@ -72,7 +72,7 @@ public:
     virtual bool rebuildSlices(CCSpriteBatchNode* batch, const CCRect& rect, bool rotated, const CCRect& capInsets);
     virtual void setSpriteFrame(CCSpriteFrame* frame);
 
-    // ---- Inspection (tests, tools)
+    // ---- Read-back for tests and tools
     CCSpriteBatchNode* getBatchNode() const { return m_scale9Image; }
     const CCRect& getSpriteRect() const { return m_spriteRect; }
     bool isSpriteFrameRotated() const { return m_spriteFrameRotated; }

@@ -65,7 +65,7 @@ public:
     void setTitleFontName(const char* name);
     const char* getTitleFontName() const;
 
-    // ---- Inspection
+    // ---- Read-back for tests, tools and the layout writer
     bool isScale9Enabled() const { return m_scale9; }
     CCNode* getNormalRenderer() const { return m_states[kNormal].renderer; }
     CCNode* getPressedRenderer() const { return m_states[kPressed].renderer; }
