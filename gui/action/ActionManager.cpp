@@ -1,0 +1,75 @@
+// The shared animation store: one entry per layout file name, replaced on
+// every read of that name and dropped at the purge.
+#include "gui/action/ActionManager.h"
+
+#include <cstring>
+
+#include "base/CCArray.h"
+#include "base/CCDictionary.h"
+
+namespace cc {
+
+namespace {
+ActionManager* s_sharedActionManager = nullptr;
+} // namespace
+
+ActionManager* ActionManager::shareManager()
+{
+    if (!s_sharedActionManager) s_sharedActionManager = new ActionManager();
+    return s_sharedActionManager;
+}
+
+void ActionManager::purgeActionManager()
+{
+    if (!s_sharedActionManager) return;
+    ActionManager* manager = s_sharedActionManager;
+    s_sharedActionManager = nullptr;
+    manager->m_pAnimationsByFile->removeAllObjects();
+    manager->m_sectionsByFile.clear();
+    manager->release();
+}
+
+ActionManager::ActionManager()
+{
+    m_pAnimationsByFile = CCDictionary::create();
+    m_pAnimationsByFile->retain();
+    // A process-wide service, like the engine caches: not a leak of any screen.
+    excludeFromLiveCount();
+    m_pAnimationsByFile->excludeFromLiveCount();
+}
+
+ActionManager::~ActionManager() { CC_SAFE_RELEASE_NULL(m_pAnimationsByFile); }
+
+std::string ActionManager::fileKey(const char* path)
+{
+    if (!path) return std::string();
+    const char* slash = std::strrchr(path, '/');
+    return slash ? std::string(slash + 1) : std::string(path);
+}
+
+void ActionManager::readFileAnimations(const char* path, Json::Value section, UIWidget* root)
+{
+    const std::string key = fileKey(path);
+    // The file's animations in file order; the timeline fills this list from
+    // the stored section once it exists.
+    CCArray* animations = CCArray::create();
+    m_pAnimationsByFile->setObject(animations, key);
+    m_sectionsByFile[key] = std::move(section);
+}
+
+CCArray* ActionManager::getAnimationsOfFile(const char* fileName) const
+{
+    if (!fileName) return nullptr;
+    return static_cast<CCArray*>(m_pAnimationsByFile->objectForKey(std::string(fileName)));
+}
+
+const Json::Value* ActionManager::getAnimationSection(const char* fileName) const
+{
+    if (!fileName) return nullptr;
+    auto it = m_sectionsByFile.find(fileName);
+    return it == m_sectionsByFile.end() ? nullptr : &it->second;
+}
+
+unsigned int ActionManager::getFileCount() const { return m_pAnimationsByFile->count(); }
+
+} // namespace cc
