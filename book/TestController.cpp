@@ -3,6 +3,7 @@
 
 #include "book/BookConfiguration.h"
 #include "book/BookSettings.h"
+#include "book/OpenPage.h"
 
 #include "audio/SimpleAudioEngine.h"
 #include "base/CCLog.h"
@@ -28,7 +29,11 @@ const float kFullVolume = 1.0f;
 
 MainMenuRoutes& mainMenuRoutes()
 {
-    static MainMenuRoutes routes;
+    static MainMenuRoutes routes = [] {
+        MainMenuRoutes r;
+        r.openPage = &openPage;
+        return r;
+    }();
     return routes;
 }
 
