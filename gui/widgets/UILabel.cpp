@@ -44,6 +44,7 @@ void UILabel::setFontSize(float size)
 
 void UILabel::setFontName(const char* name)
 {
+    if (!name) return;
     m_labelRenderer->setFontName(name);
     fitLabel();
 }

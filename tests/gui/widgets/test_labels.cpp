@@ -112,6 +112,8 @@ TEST(Label, TextAreaWrapsAndAligns)
     area->setTextVerticalAlignment(kCCVerticalTextAlignmentBottom);
     EXPECT_EQ(kCCTextAlignmentRight, ttf->getHorizontalAlignment());
     EXPECT_EQ(kCCVerticalTextAlignmentBottom, ttf->getVerticalAlignment());
+    area->setFontName(nullptr);
+    EXPECT_STREQ(CCLabelTTF::kDefaultFontName, ttf->getFontName());
     area->setFontName("DejaVu Sans");
     EXPECT_STREQ("DejaVu Sans", ttf->getFontName());
     EXPECT_TRUE(area->getSize().equals(ttf->getContentSize()));
