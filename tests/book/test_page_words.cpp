@@ -1,0 +1,219 @@
+// Journeys of word taps: highlight and glide, the same-word rule, sentences
+// above or below the word, the bubble moving between containers, the hint,
+// and the pages that lack a layout, a narration file or a short sentence.
+#include "test_page_support.h"
+
+#include "actions/CCActionManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace quibo;
+using namespace quibo::pagetest;
+
+namespace {
+std::string testAudio(const std::string& name)
+{
+    if (const char* root = std::getenv("QUIBO_TEST_DATA")) return std::string(root) + "/audio/" + name;
+    std::string here = __FILE__;
+    here = here.substr(0, here.find_last_of('/'));
+    return here + "/../data/audio/" + name;
+}
+} // namespace
+
+TEST(WordTap, BundledWordGlidesFromTheOriginPlaysAndKeepsTheSameWordRule)
+{
+    Journey j;
+    j.open(1);
+    PageView p = j.page();
+    cc::UIWidget* w3 = p.word(1, 3);
+    const cc::CCPoint home = w3->getPosition();
+    j.tapWord(w3);
+    EXPECT_EQ(w3, pageState().currentWord);
+    EXPECT_TRUE(w3->isVisible());
+    EXPECT_TRUE(w3->isFocused());
+    EXPECT_EQ(4, pageState().nextWordIndex);
+    EXPECT_EQ("qovarn_3391_ver10/epc/" + md5Hex("mc013.mp3") + ".mp3", j.lastPlayed());
+    EXPECT_EQ(1u, j.plays()); // began, moved, ended: the later events do not restart it
+    EXPECT_TRUE(j.driver->logged("test11111111111111-------------------===="));
+    EXPECT_TRUE(j.driver->logged("test222222222222222-----CCLabelAtlas-------" "-This is Momo.-" "---===="));
+    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    EXPECT_EQ("-This is Momo.-", std::string(pageState().sentenceLabel->getString()));
+    // The very first glide starts at (0, 0) of the parent: early on it is far from home.
+    const cc::CCPoint early = w3->getPosition();
+    EXPECT_GT(std::hypot(early.x - home.x, early.y - home.y), 20.0f);
+    j.driver->advance(1.1);
+    EXPECT_NEAR(home.x, w3->getPosition().x, 0.01);
+    EXPECT_NEAR(home.y, w3->getPosition().y, 0.01);
+
+    // While its narration plays, the same word changes nothing.
+    ASSERT_TRUE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
+    j.tapWord(w3);
+    EXPECT_EQ(1u, j.plays());
+    // After it ended it plays again, without motion.
+    j.driver->advance(3.0);
+    ASSERT_FALSE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
+    // The idle check hid the sentence, the highlight stays.
+    EXPECT_FALSE(pageState().sentenceLabel->isVisible());
+    EXPECT_FALSE(pageState().sentenceBubble->isVisible());
+    EXPECT_TRUE(w3->isVisible());
+    j.tapWord(w3);
+    EXPECT_EQ(2u, j.plays());
+    j.driver->step(5);
+    EXPECT_NEAR(home.x, w3->getPosition().x, 0.01);
+
+    // Another word: the old one is hidden, the new one glides from the old place.
+    cc::UIWidget* w5 = p.word(1, 5);
+    j.tapWord(w5);
+    EXPECT_FALSE(w3->isVisible());
+    EXPECT_FALSE(w3->isFocused());
+    EXPECT_EQ(w5, pageState().currentWord);
+    EXPECT_EQ(3u, j.plays());
+}
+
+TEST(WordTap, SentenceGoesBelowAWordAboveTheOriginAndAboveOneBelowIt)
+{
+    ScratchPages book;
+    book.writePage(1, {{1, 200, 600, false}, {2, 100, -40, true}, {3, 300, 100, true}});
+    book.writeStrings({{"str011", "High word"}, {"str012", "Low word"}, {"str013", "Boxed word"}});
+    Journey j;
+    j.open(1);
+    PageView p = j.page();
+    cc::UIWidget* high = p.word(1, 1);
+    cc::UIWidget* low = p.word(1, 2);
+    cc::UIWidget* boxed = p.word(1, 3);
+    ASSERT_TRUE(high && low && boxed);
+    const float g = 960.0f / 40;
+
+    j.tapWord(high);
+    cc::CCLabelTTF* label = pageState().sentenceLabel;
+    ASSERT_NE(nullptr, label);
+    const float lh = label->getContentSize().height;
+    const float bh = high->getContentSize().height * std::fabs(high->getScaleY());
+    EXPECT_FLOAT_EQ(600 - bh / 2 - lh / 2, label->getPositionY());
+    EXPECT_FLOAT_EQ(label->getPositionY() - g / 2, pageState().sentenceBubble->getPosition().y);
+    EXPECT_FLOAT_EQ(lh + g, pageState().sentenceBubble->getSize().height);
+    EXPECT_EQ(high->getParent(), pageState().sentenceBubble->getParent());
+
+    // A word inside the sub-panel: the bubble moves there (held across the
+    // move), the label goes above a word that lies below the panel's origin.
+    j.tapWord(boxed);
+    j.tapWord(low);
+    label = pageState().sentenceLabel;
+    ASSERT_NE(nullptr, label);
+    EXPECT_EQ(low->getParent(), pageState().sentenceBubble->getParent());
+    EXPECT_FLOAT_EQ(-40 + low->getContentSize().height / 2 + label->getContentSize().height / 2,
+                    label->getPositionY());
+    EXPECT_FLOAT_EQ(label->getPositionY() + g / 2, pageState().sentenceBubble->getPosition().y);
+    // Back to the page root and again: the bubble is alive and usable.
+    j.tapWord(high);
+    EXPECT_EQ(high->getParent(), pageState().sentenceBubble->getParent());
+    EXPECT_TRUE(pageState().sentenceBubble->isVisible());
+}
+
+TEST(WordTap, MissingNarrationMissingEntryAndOverlongEntry)
+{
+    ScratchPages book;
+    book.writePage(1, {{1, 200, 600, false}, {2, 300, 600, false}, {3, 400, 600, false}});
+    const std::string longest(1599, 'a');
+    book.writeStrings({{"str011", "One"}, {"str013", longest}});
+    book.writeNarration(1, 1, testAudio("tone_short.mp3"));
+    Journey j;
+    j.open(1);
+    PageView p = j.page();
+    j.tapWord(p.word(1, 1));
+    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    // Word 2 has no entry: highlight and narration attempt, the bubble is sized 0.
+    j.tapWord(p.word(1, 2));
+    EXPECT_EQ(p.word(1, 2), pageState().currentWord);
+    EXPECT_EQ(0, pageState().sentenceBubble->getSize().width);
+    EXPECT_FALSE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
+    // A quick re-tap of a word whose glide still runs ends at its layout place.
+    const cc::CCPoint home(300, 600);
+    j.driver->step(3);
+    j.tapWord(p.word(1, 2));
+    j.driver->step(3);
+    j.tapWord(p.word(1, 2));
+    j.driver->advance(1.2);
+    EXPECT_NEAR(home.x, p.word(1, 2)->getPosition().x, 0.01);
+    EXPECT_NEAR(home.y, p.word(1, 2)->getPosition().y, 0.01);
+    // 1599 bytes is still shown, with both dashes.
+    j.tapWord(p.word(1, 3));
+    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    EXPECT_EQ(1601u, std::string(pageState().sentenceLabel->getString()).size());
+}
+
+TEST(WordTap, EntriesOf1600BytesAreNotShown)
+{
+    ScratchPages book;
+    book.writePage(1, {{1, 200, 600, false}, {2, 300, 600, false}});
+    book.writeStrings({{"str011", "One"}, {"str012", std::string(1600, 'b')}});
+    Journey j;
+    j.open(1);
+    j.tapWord(j.page().word(1, 1));
+    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    j.tapWord(j.page().word(1, 2));
+    EXPECT_EQ(nullptr, pageState().sentenceLabel);
+    EXPECT_FALSE(pageState().sentenceBubble->isVisible());
+}
+
+TEST(PageBuild, GapsDuplicatesPageZeroAndAPageWithoutLayout)
+{
+    ScratchPages book(0, 3);
+    book.writePage(1, {{1, 200, 600, false}, {2, 300, 600, false}, {4, 400, 600, false}}, true);
+    book.writePage(0, {{3, 200, 600, false}, {15, 300, 600, false}});
+    book.writeStrings({{"str001", "x"}, {"str0015", "Page nought"}});
+    Journey j;
+    j.open(1);
+    EXPECT_EQ(4, pageState().wordCount);
+    EXPECT_EQ(3, j.page().layer == nullptr ? 0 : dynamic_cast<TestLayer1*>(j.page().layer)->boundWordCount());
+    // The duplicate in the sub-panel is not bound: the first in pre-order is.
+    EXPECT_EQ(11, j.page().word(1, 1)->getTag());
+
+    // Page 0: every name comes from (page, index).
+    j.open(0);
+    cc::UIWidget* w15 = j.page().word(0, 15);
+    ASSERT_NE(nullptr, w15);
+    j.tapWord(w15);
+    EXPECT_EQ("qovarn_3391_ver10/epc/" + md5Hex("mc0015.mp3") + ".mp3", j.lastPlayed());
+    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    EXPECT_EQ("-Page nought-", std::string(pageState().sentenceLabel->getString()));
+    EXPECT_EQ(16, pageState().nextWordIndex);
+
+    // Page 2 has no layout file: controls only, no bubble, no words.
+    j.open(2);
+    EXPECT_EQ(nullptr, pageState().sentenceBubble);
+    EXPECT_EQ(0, pageState().wordCount);
+    pageState().autoPlay = false;
+    j.tapItem(j.page().play);
+    j.driver->advance(2.5); // narration ticks on a page without words or bubble
+    EXPECT_EQ(3, bookSettings().currentPage); // autoTurn went on to page 3
+}
+
+TEST(Hint, ThirdTouchDownAtTheSamePlaceShowsTheHint)
+{
+    Journey j;
+    j.open(1);
+    cc::CCLabelTTF* hint = pageState().hintLabel;
+    ASSERT_NE(nullptr, hint);
+    const cc::CCPoint a(320, 400);
+    j.driver->tap(a);
+    j.driver->tap(cc::CCPoint(a.x + 21.9f, a.y));
+    EXPECT_FALSE(hint->isVisible());
+    EXPECT_EQ(1u, j.driver->loggedCount("ccTouchesBegan  --------=+++--------------"));
+    j.driver->tap(cc::CCPoint(a.x + 43.8f, a.y));
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_TRUE(j.driver->logged("ccTouchesBegan  --------yes--------------"));
+    EXPECT_EQ(3u, j.driver->loggedCount("ccTouchesBegan  ------------------------"));
+    EXPECT_EQ("Tap a word once to hear it read aloud", std::string(hint->getString()));
+    EXPECT_FLOAT_EQ(a.x + 43.8f, hint->getPositionX());
+    j.driver->advance(3.1);
+    EXPECT_FALSE(hint->isVisible());
+
+    // 22 apart is another place: the count starts again.
+    j.driver->clearLog();
+    j.driver->tap(cc::CCPoint(a.x + 65.8f, a.y));
+    EXPECT_EQ(0u, j.driver->loggedCount("ccTouchesBegan  --------=+++--------------"));
+    EXPECT_EQ(0, dynamic_cast<TestLayer1*>(j.page().layer)->getTapCount());
+}
