@@ -272,8 +272,12 @@ UIWidget* CCSGUIReader::readDocument(const char* path, const std::string& fullPa
     } catch (const std::exception&) {
         parsed = false; // nesting beyond the stack limit
     }
-    if (!parsed || !document.isObject()) {
-        CCLog("Layout file %s is not a JSON object", path);
+    if (!parsed) {
+        CCLog("Layout file %s is not valid JSON", path);
+        return nullptr;
+    }
+    if (!document.isObject()) {
+        CCLog("Layout file %s does not hold a JSON object", path);
         return nullptr;
     }
     text.clear();
