@@ -58,7 +58,8 @@ public:
     const std::vector<std::string>& getSpriteSheetsOfLastRead() const { return m_sheetsOfLastRead; }
 
     // Bounds that keep a hostile file from costing unbounded time or memory.
-    static constexpr long kMaxLayoutBytes = 16L * 1024 * 1024;
+    // Editor pages are tens of kilobytes; parsed, each byte can cost ~50 in values.
+    static constexpr long kMaxLayoutBytes = 4L * 1024 * 1024;
     static constexpr int kParserStackLimit = 256;
 
 private:
