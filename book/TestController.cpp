@@ -3,6 +3,7 @@
 
 #include "book/BookConfiguration.h"
 #include "book/BookSettings.h"
+#include "book/MenuTestScene.h"
 #include "book/OpenPage.h"
 
 #include "audio/SimpleAudioEngine.h"
@@ -32,6 +33,7 @@ MainMenuRoutes& mainMenuRoutes()
     static MainMenuRoutes routes = [] {
         MainMenuRoutes r;
         r.openPage = &openPage;
+        r.openSelectionMenu = &runSelectionMenu;
         return r;
     }();
     return routes;
