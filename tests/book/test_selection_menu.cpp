@@ -32,10 +32,21 @@ struct LongBook : ScratchPages {
     }
 };
 
-// A journey that starts with a fresh paging state.
+// A journey that starts with a fresh paging state and the main menu's real
+// openers (other tests may have left theirs), put back at the end.
 struct MenuJourney : Journey {
-    MenuJourney() { MenuPaging::reset(); }
-    ~MenuJourney() { MenuPaging::reset(); }
+    MainMenuRoutes savedRoutes = mainMenuRoutes();
+    MenuJourney()
+    {
+        MenuPaging::reset();
+        mainMenuRoutes().openPage = &openPage;
+        mainMenuRoutes().openSelectionMenu = &runSelectionMenu;
+    }
+    ~MenuJourney()
+    {
+        MenuPaging::reset();
+        mainMenuRoutes() = savedRoutes;
+    }
 
     MenuTestScene* menuScene() const { return dynamic_cast<MenuTestScene*>(running()); }
     MenuLayerMainMenu* grid() const
