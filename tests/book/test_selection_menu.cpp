@@ -11,6 +11,7 @@
 #include "menu/CCMenu.h"
 #include "menu/CCMenuItemLabel.h"
 #include "scene/CCLayer.h"
+#include "render/CCFrameCapture.h"
 #include "text/CCLabelTTF.h"
 
 #include <gtest/gtest.h>
@@ -349,4 +350,55 @@ TEST(SelectionMenu, RowsStopWhenNoRoomIsLeftAndPositionsFollowTheGrid)
     }
     EXPECT_EQ(23, menuPaging().menuNext);
     EXPECT_FALSE(menuPaging().menuAtEnd);
+}
+
+TEST(SelectionMenu, AnEntryDraggedOverActsOnceOnRelease)
+{
+    MenuJourney j;
+    bookSettings().pageMin = 1;
+    bookSettings().pageMax = 45;
+    j.openMenu();
+    j.driver->clearLog();
+    cc::CCMenuItemLabel* five = j.entryFor(5);
+    ASSERT_NE(nullptr, five);
+    const cc::CCPoint at = itemCentre(five);
+    j.driver->touchDown(at);
+    j.driver->step();
+    EXPECT_EQ(0, bookSettings().currentPage); // nothing chosen while the finger is down
+    for (int k = 1; k <= 3; ++k) {
+        j.driver->touchMove(cc::CCPoint(at.x + 5 * k, at.y));
+        j.driver->step();
+    }
+    j.driver->touchUp(cc::CCPoint(at.x + 15, at.y));
+    j.driver->step(2);
+    EXPECT_EQ(5, bookSettings().currentPage);
+    EXPECT_EQ(1, j.page().variant);
+    EXPECT_EQ(1u, j.driver->loggedCount("Scene 1 onEnter"));
+}
+
+TEST(SelectionMenu, DrawnGridShowsRedSquaresAndAGreyEnd)
+{
+    MenuJourney j;
+    if (!j.driver->enableRendering(640, 960)) GTEST_SKIP() << "no display";
+    bookSettings().pageMin = 1;
+    bookSettings().pageMax = 45;
+    j.openMenu();
+    j.driver->step();
+    cc::ccColor4B px;
+    // Near a corner of the first square, away from its caption.
+    ASSERT_TRUE(cc::CCFrameCapture::pixelAtDesignPoint(cc::CCPoint(80 - 60, 848 + 60), px));
+    EXPECT_GT(px.r, 200);
+    EXPECT_LT(px.g, 60);
+    EXPECT_LT(px.b, 60);
+    // The previous-screen button is grey on the first screen, blended at opacity 199.
+    ASSERT_TRUE(cc::CCFrameCapture::pixelAtDesignPoint(cc::CCPoint(128 - 85, 40 - 30), px));
+    EXPECT_NEAR(px.r, px.g, 12);
+    EXPECT_NEAR(px.g, px.b, 12);
+    EXPECT_GT(px.r, 90);
+    EXPECT_LT(px.r, 160);
+    // The next-screen button keeps its light background.
+    ASSERT_TRUE(cc::CCFrameCapture::pixelAtDesignPoint(cc::CCPoint(512 + 85, 40 - 30), px));
+    EXPECT_GT(px.r, 180);
+    EXPECT_GT(px.b, 180);
+    EXPECT_TRUE(j.driver->screenshot("/tmp/quibo_selection_grid.png"));
 }
