@@ -174,6 +174,12 @@ bool Simulation::run(const ScriptCommand& c)
         break;
     }
     case Kind::Dump: dump(); break;
+    case Kind::Shot:
+        if (!m_driver.screenshot(c.text)) {
+            std::fprintf(stderr, "quibo: script line %d: no picture taken (no display?): %s\n", c.line,
+                         c.text.c_str());
+        }
+        break;
     case Kind::Quit: return false;
     }
     // Touches are delivered at once; their log lines belong to this moment.
@@ -233,9 +239,15 @@ int runSimulation(const SimulateRequest& request)
 
     {
         cc::FrameDriver driver;
+        // The driver advances the simulated narration on its clock and ends
+        // the audio engine when it goes.
         cc::SimpleAudioEngine::sharedEngine()->useSimulatedBackend();
-        driver.onClock(&cc::SimpleAudioEngine::advanceSimulatedClock);
-        driver.onTeardown(&cc::SimpleAudioEngine::end);
+        if (scriptTakesShots(commands)) {
+            // Pictures need a display; without one the run stays logic-only
+            // and each shot says so.
+            driver.enableRendering(static_cast<int>(AppDelegate::kDesignWidth),
+                                   static_cast<int>(AppDelegate::kDesignHeight));
+        }
         Simulation simulation(driver, trace.get());
 
         AppDelegate app;

@@ -2,6 +2,7 @@
 // full and be finite, and each command takes exactly its own count.
 #include "app/SimulateScript.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -22,6 +23,9 @@ const CommandShape kShapes[] = {
     {"tap", ScriptCommand::Kind::Tap, 2, 2},     {"swipe", ScriptCommand::Kind::Swipe, 4, 5},
     {"dump", ScriptCommand::Kind::Dump, 0, 0},   {"quit", ScriptCommand::Kind::Quit, 0, 0},
 };
+
+// "shot FILE": the rest of the line is the file name.
+const char* const kShotWord = "shot";
 
 bool parseNumber(const std::string& word, double& out)
 {
@@ -48,6 +52,21 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
         std::istringstream words(line);
         std::string word;
         if (!(words >> word)) {
+            continue;
+        }
+        if (word == kShotWord) {
+            std::string file;
+            std::getline(words >> std::ws, file);
+            while (!file.empty() && std::isspace(static_cast<unsigned char>(file.back()))) {
+                file.pop_back();
+            }
+            if (file.empty()) {
+                error = lineError(lineNo, "shot needs a file name", raw);
+                return false;
+            }
+            ScriptCommand command{ScriptCommand::Kind::Shot, lineNo};
+            command.text = file;
+            commands.push_back(command);
             continue;
         }
         const CommandShape* shape = nullptr;
@@ -90,6 +109,16 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
         commands.push_back(command);
     }
     return true;
+}
+
+bool scriptTakesShots(const std::vector<ScriptCommand>& commands)
+{
+    for (const ScriptCommand& c : commands) {
+        if (c.kind == ScriptCommand::Kind::Shot) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace quibo

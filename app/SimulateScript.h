@@ -8,12 +8,16 @@
 namespace quibo {
 
 struct ScriptCommand {
-    enum class Kind { Wait, Down, Move, Up, Tap, Swipe, Dump, Quit };
+    enum class Kind { Wait, Down, Move, Up, Tap, Swipe, Dump, Shot, Quit };
 
     Kind kind;
     int line;             // 1-based line of the script
     double args[5] = {};  // wait: S; down/move/up/tap: X Y; swipe: X1 Y1 X2 Y2 S
+    std::string text;     // shot: the PNG file to write
 };
+
+// Whether any command asks for a picture (the run then renders).
+bool scriptTakesShots(const std::vector<ScriptCommand>& commands);
 
 // The seconds a swipe takes when its line gives none.
 constexpr double kDefaultSwipeSeconds = 0.2;

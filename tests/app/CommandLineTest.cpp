@@ -109,7 +109,15 @@ TEST(SimulateScript, ParsesCommandsAndNamesTheBadLine)
     EXPECT_DOUBLE_EQ(0.5, commands[3].args[4]);
     EXPECT_EQ(ScriptCommand::Kind::Quit, commands[8].kind);
 
-    for (const char* bad : {"wait\n", "tap 1\n", "tap 1 2 3\n", "wait x\n", "jump 1\n", "wait -1\n", "tap 1 nan\n"}) {
+    commands.clear();
+    ASSERT_TRUE(parseScript("shot  /tmp/a b.png  \n", commands, error));
+    ASSERT_EQ(1u, commands.size());
+    EXPECT_EQ(ScriptCommand::Kind::Shot, commands[0].kind);
+    EXPECT_EQ("/tmp/a b.png", commands[0].text);
+    EXPECT_TRUE(scriptTakesShots(commands));
+
+    for (const char* bad : {"wait\n", "tap 1\n", "tap 1 2 3\n", "wait x\n", "jump 1\n", "wait -1\n", "tap 1 nan\n",
+                            "shot\n"}) {
         commands.clear();
         EXPECT_FALSE(parseScript(std::string("dump\n") + bad, commands, error)) << bad;
         EXPECT_NE(std::string::npos, error.find("line 2")) << error;
@@ -161,6 +169,45 @@ TEST(Simulate, RunsTheBundledBookAndTracesItsRun)
     EXPECT_GT(lastT, 0.75);
     const Json::Value& first = records.front();
     EXPECT_EQ("log", first["kind"].asString());
+    std::remove(script.c_str());
+    std::remove(trace.c_str());
+}
+
+TEST(Simulate, AWordTapPlaysItsHashedNarrationAndShotsNeedADisplay)
+{
+    // Main menu -> word learning (page 9) -> tap the first word card's word.
+    const std::string shot = writeTemp("shot.png", "");
+    std::remove(shot.c_str());
+    const std::string script =
+        writeTemp("word.txt", "wait 0.5\ntap 320 528\nwait 0.5\ntap 170 535\nwait 0.3\nshot " + shot + "\nwait 2\n");
+    const std::string trace = writeTemp("word.jsonl", "");
+    ASSERT_EQ(0, runSimulation({script, trace, ""}));
+
+    std::vector<std::string> layers;
+    std::string played, ended;
+    double playedAt = -1, endedAt = -1;
+    for (const Json::Value& r : readTrace(trace)) {
+        if (r["kind"] == "scene") layers.push_back(r["layer"].asString());
+        if (r["kind"] == "audio" && r["op"] == "play") { played = r["file"].asString(); playedAt = r["t"].asDouble(); }
+        if (r["kind"] == "audio" && r["op"] == "ended") { ended = r["file"].asString(); endedAt = r["t"].asDouble(); }
+    }
+    EXPECT_EQ((std::vector<std::string>{"TestController", "TestLayer1"}), layers);
+    // printf %s mc091.mp3 | md5sum
+    EXPECT_EQ("qovarn_3391_ver10/epc/a80c20eb314f43ccb3aba4e32bbf4e4a.mp3", played);
+    EXPECT_EQ(played, ended);
+    EXPECT_NEAR(1.03, playedAt, 0.02);
+    EXPECT_GT(endedAt, playedAt + 0.3);
+
+    FILE* f = std::fopen(shot.c_str(), "rb");
+    if (!f) {
+        EXPECT_EQ(std::getenv("DISPLAY"), nullptr) << "a shot under a display writes its picture";
+    } else {
+        unsigned char magic[4] = {};
+        EXPECT_EQ(4u, std::fread(magic, 1, 4, f));
+        EXPECT_EQ('P', magic[1]);
+        std::fclose(f);
+    }
+    std::remove(shot.c_str());
     std::remove(script.c_str());
     std::remove(trace.c_str());
 }
