@@ -1,5 +1,6 @@
 // Opening the page scene and the main menu from outside a page.
 #include "book/OpenPage.h"
+#include "book/SetLayer.h"
 
 #include "book/PageScene.h"
 #include "book/TestController.h"
@@ -36,8 +37,7 @@ bool returnToMainMenu()
 
 cc::CCLayer* createSettingsPanel()
 {
-    // The settings panel's own code returns its SetLayer here.
-    return nullptr;
+    return SetLayer::create();
 }
 
 } // namespace quibo

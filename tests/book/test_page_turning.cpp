@@ -155,6 +155,7 @@ TEST(PageTurning, AFingerStillMovingWhenTheNewPageTakesTouchesDoesNotTurnBack)
 TEST(PageEntry, MainMenuContinuesAndOpensWordLearningAboveTheLastPage)
 {
     Journey j;
+    const MainMenuRoutes savedRoutes = mainMenuRoutes();
     mainMenuRoutes().openPage = &openPage;
     j.driver->show(TestController::scene());
     TestController* menu = dynamic_cast<TestController*>(j.running()->getChildren()->objectAtIndex(0));
@@ -193,5 +194,5 @@ TEST(PageEntry, MainMenuContinuesAndOpensWordLearningAboveTheLastPage)
     j.driver->step();
     EXPECT_EQ(8, bookSettings().currentPage);
     EXPECT_EQ(1, j.page().variant);
-    mainMenuRoutes() = MainMenuRoutes();
+    mainMenuRoutes() = savedRoutes;
 }
