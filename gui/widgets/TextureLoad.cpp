@@ -42,23 +42,37 @@ void applyColour(CCNode* renderer, const ccColor3B& colour, GLubyte opacity)
     }
 }
 
-void fit(CCNode* renderer, bool scale9, bool ignoreSize, const CCSize& textureSize, const CCSize& widgetSize)
+bool loadTinted(UIWidget* widget, CCNode* renderer, bool scale9, const char* name, TextureResType kind)
 {
-    if (!renderer) return;
+    const bool loaded = loadInto(renderer, scale9, name, kind);
+    if (widget) applyColour(renderer, widget->getColor(), widget->getOpacity());
+    return loaded;
+}
+
+bool scaleToSize(CCNode* renderer, const CCSize& textureSize, const CCSize& target)
+{
+    if (!renderer) return false;
+    if (textureSize.width > 0 && textureSize.height > 0) {
+        renderer->setScaleX(target.width / textureSize.width);
+        renderer->setScaleY(target.height / textureSize.height);
+        return true;
+    }
+    renderer->setScale(1.0f);
+    return false;
+}
+
+bool fit(CCNode* renderer, bool scale9, bool ignoreSize, const CCSize& textureSize, const CCSize& widgetSize)
+{
+    if (!renderer) return true;
     if (ignoreSize) {
         if (!scale9) renderer->setScale(1.0f);
-        return;
+        return true;
     }
     if (scale9) {
         if (CCScale9Sprite* sprite = dynamic_cast<CCScale9Sprite*>(renderer)) sprite->setPreferredSize(widgetSize);
-        return;
+        return true;
     }
-    if (textureSize.width > 0 && textureSize.height > 0) {
-        renderer->setScaleX(widgetSize.width / textureSize.width);
-        renderer->setScaleY(widgetSize.height / textureSize.height);
-    } else {
-        renderer->setScale(1.0f);
-    }
+    return scaleToSize(renderer, textureSize, widgetSize);
 }
 
 void applyCapInsets(CCNode* renderer, bool scale9, const CCRect& capInsets)

@@ -26,13 +26,22 @@ bool loadInto(CCNode* renderer, bool scale9, const char* name, TextureResType ki
 // Gives the renderer the widget's colour and opacity.
 void applyColour(CCNode* renderer, const ccColor3B& colour, GLubyte opacity);
 
+// The whole load of one texture widget's renderer: loadInto, then the
+// widget's current colour and opacity. Callers skip empty names themselves,
+// since an empty name must leave their own fields alone too.
+bool loadTinted(UIWidget* widget, CCNode* renderer, bool scale9, const char* name, TextureResType kind);
+
+// Scales a renderer so that something of textureSize covers target, x and y
+// apart. A textureSize without area gets scale 1.0 and false.
+bool scaleToSize(CCNode* renderer, const CCSize& textureSize, const CCSize& target);
+
 // The size fitting shared by the texture widgets, without the widget's own
 // size (whether the widget takes the texture's size is the widget's rule):
 // ignore-size on: a plain sprite gets scale 1.0, a nine-slice one is left alone.
 // ignore-size off: a nine-slice sprite gets the widget's size as preferred
 // size; a plain sprite is scaled to it, or gets scale 1.0 when textureSize
-// has no area.
-void fit(CCNode* renderer, bool scale9, bool ignoreSize, const CCSize& textureSize, const CCSize& widgetSize);
+// has no area, and then the answer is false (true in every other case).
+bool fit(CCNode* renderer, bool scale9, bool ignoreSize, const CCSize& textureSize, const CCSize& widgetSize);
 
 // Cap insets for a nine-slice renderer; nothing for a plain sprite.
 void applyCapInsets(CCNode* renderer, bool scale9, const CCRect& capInsets);
