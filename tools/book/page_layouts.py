@@ -101,6 +101,8 @@ def story_page(page):
 CARD_SLOTS = {4: [(170, 640), (470, 640), (170, 300), (470, 300)], 3: [(170, 640), (470, 640), (320, 300)]}
 CARD_SIZE = (270, 300)
 WORD_SIZE = 38
+# Above the cards (1), their pictures (2) and names (3).
+WORDS_Z = 10
 _word_font = ImageFont.truetype(FONT_FILE, WORD_SIZE)
 
 
@@ -108,14 +110,18 @@ def word_page(page):
     wr = Writer(page.format)
     numbers = indexes(len(page.words), page.skip)
     children = [wr.label("title", 320, 880, "Let's learn words!", 40, (191, 54, 12), anchor=(0.5, 0.5))]
-    words = []
+    words, buttons = [], []
     for (word, picture, sentence), index, (cx, cy) in zip(page.words, numbers, CARD_SLOTS[len(page.words)]):
         children.append(wr.image_view("card%d" % index, cx, cy, "card.png", FRAME, CARD_SIZE, (24, 24, 48, 48), z=1))
         children.append(wr.image_view("picture%d" % index, cx, cy + 35, "pic_%s.png" % picture, FRAME, z=2))
         children.append(wr.label("word%d" % index, cx, cy - 105, word, WORD_SIZE, TEXT_COLOUR, anchor=(0.5, 0.5), z=3))
         w = max(90, round(width_of(word, _word_font) + 28))
-        children.append(wr.button(button_name(page.number, index), cx, cy - 105, w, 54, GLOW, FRAME, GLOW_CAPS,
-                                  z=5, tag=index))
+        buttons.append(wr.button(button_name(page.number, index), cx, cy - 105, w, 54, GLOW, FRAME, GLOW_CAPS,
+                                 z=5, tag=index))
         words.append((index, word, sentence))
+    # The reader hangs a tapped word's sentence bubble and label on the word
+    # button's parent; with the buttons straight on the page they would sit
+    # under the next card. One clear panel above every card holds them.
+    children.append(wr.panel("words", 0, 0, 640, 960, buttons, z=WORDS_Z))
     root = wr.panel("page%d" % page.number, 0, 0, 640, 960, children, image="page_%d.png" % page.number)
     return wr.document(root, [SHEET]), words
