@@ -18,10 +18,13 @@
 #include "gui/WidgetLookup.h"
 #include "gui/action/ActionManager.h"
 #include "gui/widgets/UIButton.h"
+#include "gui/widgets/UIDragPanel.h"
 #include "gui/widgets/UIImageView.h"
 #include "gui/widgets/UILabel.h"
 #include "gui/widgets/UILabelAtlas.h"
 #include "gui/widgets/UILabelBMFont.h"
+#include "gui/widgets/UIPageView.h"
+#include "gui/widgets/UIScrollView.h"
 #include "platform/CCFileUtils.h"
 #include "scene/CCDirector.h"
 
@@ -162,7 +165,12 @@ UIWidget* CCSGUIReader::createWidget(const char* className, const Json::Value* o
              return w;
          }},
         {"LoadingBar", nullptr},
-        {"ScrollView", nullptr},
+        {"ScrollView",
+         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
+             UIScrollView* w = UIScrollView::create();
+             if (w) r->setPropsForScrollViewFromJsonDictionary(w, o);
+             return w;
+         }},
         {"TextArea",
          [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
              UILabel* w = UILabel::create();
@@ -189,14 +197,24 @@ UIWidget* CCSGUIReader::createWidget(const char* className, const Json::Value* o
              return w;
          }},
         {"Slider", nullptr},
-        {"PageView", nullptr},
+        {"PageView",
+         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
+             UIPageView* w = UIPageView::create();
+             if (w) r->setPropsForPageViewFromJsonDictionary(w, o);
+             return w;
+         }},
         {"LabelBMFont",
          [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
              UILabelBMFont* w = UILabelBMFont::create();
              if (w) r->setPropsForLabelBMFontFromJsonDictionary(w, o);
              return w;
          }},
-        {"DragPanel", nullptr},
+        {"DragPanel",
+         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
+             UIDragPanel* w = UIDragPanel::create();
+             if (w) r->setPropsForDragPanelFromJsonDictionary(w, o);
+             return w;
+         }},
     };
     if (!className) return nullptr;
     for (const Kind& kind : kKinds) {

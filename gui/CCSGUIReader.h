@@ -46,6 +46,10 @@ public:
     void setPropsForLabelBMFontFromJsonDictionary(UIWidget* widget, const Json::Value* options);
     // The container group; clipAble is read only for containers that clip.
     void setPropsForPanelFromJsonDictionary(UIWidget* widget, const Json::Value* options, bool readsClip = true);
+    // The scrolling containers (ReaderOptionsScrolling.cpp).
+    void setPropsForScrollViewFromJsonDictionary(UIWidget* widget, const Json::Value* options);
+    void setPropsForDragPanelFromJsonDictionary(UIWidget* widget, const Json::Value* options);
+    void setPropsForPageViewFromJsonDictionary(UIWidget* widget, const Json::Value* options);
 
     // "a.b.c.d" as a*1000 + b*100 + c*10 + d; 0 for a string of 6 characters
     // or fewer. Missing parts and parts that are not numbers count 0.
