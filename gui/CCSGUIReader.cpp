@@ -18,13 +18,17 @@
 #include "gui/WidgetLookup.h"
 #include "gui/action/ActionManager.h"
 #include "gui/widgets/UIButton.h"
+#include "gui/widgets/UICheckBox.h"
 #include "gui/widgets/UIDragPanel.h"
 #include "gui/widgets/UIImageView.h"
 #include "gui/widgets/UILabel.h"
 #include "gui/widgets/UILabelAtlas.h"
 #include "gui/widgets/UILabelBMFont.h"
+#include "gui/widgets/UILoadingBar.h"
 #include "gui/widgets/UIPageView.h"
 #include "gui/widgets/UIScrollView.h"
+#include "gui/widgets/UISlider.h"
+#include "gui/widgets/UITextField.h"
 #include "platform/CCFileUtils.h"
 #include "scene/CCDirector.h"
 
@@ -151,7 +155,12 @@ UIWidget* CCSGUIReader::createWidget(const char* className, const Json::Value* o
              if (w) r->setPropsForButtonFromJsonDictionary(w, o);
              return w;
          }},
-        {"CheckBox", nullptr},
+        {"CheckBox",
+         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
+             UICheckBox* w = UICheckBox::create();
+             if (w) r->setPropsForCheckBoxFromJsonDictionary(w, o);
+             return w;
+         }},
         {"Label",
          [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
              UILabel* w = UILabel::create();
@@ -164,7 +173,12 @@ UIWidget* CCSGUIReader::createWidget(const char* className, const Json::Value* o
              if (w) r->setPropsForLabelAtlasFromJsonDictionary(w, o);
              return w;
          }},
-        {"LoadingBar", nullptr},
+        {"LoadingBar",
+         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
+             UILoadingBar* w = UILoadingBar::create();
+             if (w) r->setPropsForLoadingBarFromJsonDictionary(w, o);
+             return w;
+         }},
         {"ScrollView",
          [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
              UIScrollView* w = UIScrollView::create();
@@ -183,7 +197,12 @@ UIWidget* CCSGUIReader::createWidget(const char* className, const Json::Value* o
              if (w) r->setPropsForTextButtonFromJsonDictionary(w, o);
              return w;
          }},
-        {"TextField", nullptr},
+        {"TextField",
+         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
+             UITextField* w = UITextField::create();
+             if (w) r->setPropsForTextFieldFromJsonDictionary(w, o);
+             return w;
+         }},
         {"ImageView",
          [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
              UIImageView* w = UIImageView::create();
@@ -196,7 +215,12 @@ UIWidget* CCSGUIReader::createWidget(const char* className, const Json::Value* o
              if (w) r->setPropsForPanelFromJsonDictionary(w, o);
              return w;
          }},
-        {"Slider", nullptr},
+        {"Slider",
+         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
+             UISlider* w = UISlider::create();
+             if (w) r->setPropsForSliderFromJsonDictionary(w, o);
+             return w;
+         }},
         {"PageView",
          [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
              UIPageView* w = UIPageView::create();

@@ -50,6 +50,11 @@ public:
     void setPropsForScrollViewFromJsonDictionary(UIWidget* widget, const Json::Value* options);
     void setPropsForDragPanelFromJsonDictionary(UIWidget* widget, const Json::Value* options);
     void setPropsForPageViewFromJsonDictionary(UIWidget* widget, const Json::Value* options);
+    // The value and input widgets (ReaderOptionsValueWidgets.cpp).
+    void setPropsForCheckBoxFromJsonDictionary(UIWidget* widget, const Json::Value* options);
+    void setPropsForSliderFromJsonDictionary(UIWidget* widget, const Json::Value* options);
+    void setPropsForLoadingBarFromJsonDictionary(UIWidget* widget, const Json::Value* options);
+    void setPropsForTextFieldFromJsonDictionary(UIWidget* widget, const Json::Value* options);
 
     // "a.b.c.d" as a*1000 + b*100 + c*10 + d; 0 for a string of 6 characters
     // or fewer. Missing parts and parts that are not numbers count 0.
