@@ -94,7 +94,7 @@ TEST_F(ReaderOptions, ChildrenSortByZOrderAndUnknownClassesBuildNothing)
                                    node("Panel", R"("name": "b")") + "," +
                                    node("Panel", R"("name": "c", "ZOrder": 2)") + "," +
                                    node("ListView", R"("name": "list")", node("Panel", R"("name": "inList")")) + "," +
-                                   node("CheckBox", R"("name": "box")") + "," + node("Panel", R"("name": "e")"));
+                                   node("Sprite", R"("name": "sprite")") + "," + node("Panel", R"("name": "e")"));
     ASSERT_NE(nullptr, children);
     std::string names;
     for (CCObject* o : *children) names += std::string(static_cast<UIWidget*>(o)->getName()) + " ";
