@@ -79,6 +79,9 @@ TEST(TextField, ATouchOpensTheKeyboardAndEventsArriveOnTheNextFrame)
     EXPECT_GT(field->getSize().width, 0);
 
     CCIMEDispatcher* ime = CCIMEDispatcher::sharedDispatcher();
+    // The window starts and stops its text input when told by the dispatcher.
+    std::vector<bool> windowInput;
+    ime->setTextInputListener([&windowInput](bool on) { windowInput.push_back(on); });
     stage.driver->touchDown(CCPoint(320, 480));
     // Attached at once, but nobody hears of it inside the touch handling.
     EXPECT_EQ(field->getTextFieldRenderer(), ime->attachedDelegate());
@@ -97,6 +100,8 @@ TEST(TextField, ATouchOpensTheKeyboardAndEventsArriveOnTheNextFrame)
     ime->dispatchDeleteBackward();
     ime->dispatchInsertText("\n", 1);
     EXPECT_FALSE(ime->hasAttachedDelegate());
+    EXPECT_EQ((std::vector<bool>{true, false}), windowInput);
+    ime->setTextInputListener(nullptr);
     EXPECT_TRUE(log.events.empty());
     stage.driver->step();
     EXPECT_EQ((std::vector<std::string>{"detach", "kind:1", "insert", "kind:2", "delete", "kind:3"}), log.events);
