@@ -128,22 +128,51 @@ void CCLabelTTF::setVerticalAlignment(CCVerticalTextAlignment alignment)
 bool CCLabelTTF::updateTexture()
 {
     TTF_Font* font = CCFontCache::shared()->fontForName(m_fontName, m_fFontSize);
-    CCTextImage image;
-    ccRenderText(font, m_string, m_tDimensions, m_hAlignment, m_vAlignment, image);
-    m_lines = image.lines;
-    m_lineX = image.lineX;
-    if (image.width == 0) {
-        setTexture(nullptr);
+    CCTextImage layout;
+    ccRenderText(font, m_string, m_tDimensions, m_hAlignment, m_vAlignment, layout, false);
+    m_lines = layout.lines;
+    m_lineX = layout.lineX;
+    if (layout.width == 0) {
+        m_pixelsStale = false;
+        CCSprite::setTexture(nullptr);
         setTextureRect(CCRectZero);
         return font != nullptr;
+    }
+    m_pixelsStale = true;
+    setTextureRect(CCRect(0, 0, static_cast<float>(layout.width), static_cast<float>(layout.height)));
+    return true;
+}
+
+void CCLabelTTF::renderPixels()
+{
+    if (!m_pixelsStale) return;
+    m_pixelsStale = false;
+    TTF_Font* font = CCFontCache::shared()->fontForName(m_fontName, m_fFontSize);
+    CCTextImage image;
+    ccRenderText(font, m_string, m_tDimensions, m_hAlignment, m_vAlignment, image);
+    if (image.width == 0) {
+        CCSprite::setTexture(nullptr);
+        return;
     }
     CCTexture2D* texture = new CCTexture2D();
     texture->initWithRGBA(image.rgba.data(), image.width, image.height);
     texture->setPath("<label>");
-    setTexture(texture);
+    CCSprite::setTexture(texture);
     texture->release();
     setTextureRect(CCRect(0, 0, static_cast<float>(image.width), static_cast<float>(image.height)));
-    return true;
+}
+
+CCTexture2D* CCLabelTTF::getTexture() const
+{
+    // Rendering on demand does not change what the label shows.
+    const_cast<CCLabelTTF*>(this)->renderPixels();
+    return CCSprite::getTexture();
+}
+
+void CCLabelTTF::draw()
+{
+    renderPixels();
+    CCSprite::draw();
 }
 
 } // namespace cc

@@ -1,7 +1,9 @@
-// A sprite showing text in a TrueType font: the text is laid out and
-// rendered into the sprite's own texture whenever text, font, size,
-// dimensions or alignment change, so the content size is right even before
-// anything is drawn. Font lookup is the resolver's, pixels the layout's.
+// A sprite showing text in a TrueType font: the text is laid out whenever
+// text, font, size, dimensions or alignment change, so the content size is
+// right at once; its glyphs are rendered into the sprite's texture only when
+// the label is drawn or its texture is asked for, so a label set up by several
+// setters in a row renders once. Font lookup is the resolver's, pixels the
+// layout's.
 #pragma once
 
 #include "render/CCSprite.h"
@@ -47,6 +49,10 @@ public:
     void setVerticalAlignment(CCVerticalTextAlignment alignment);
     CCVerticalTextAlignment getVerticalAlignment() const { return m_vAlignment; }
 
+    // The texture with the current text (rendered now if it is out of date).
+    CCTexture2D* getTexture() const override;
+    void draw() override;
+
     // The lines as last laid out, and where each starts inside the texture.
     const std::vector<std::string>& getLines() const { return m_lines; }
     const std::vector<int>& getLineOffsets() const { return m_lineX; }
@@ -55,8 +61,11 @@ public:
     static constexpr float kDefaultFontSize = 12.0f;
 
 protected:
-    // Renders the shown string again; false when no font could be opened.
+    // Lays the shown string out again and marks the pixels out of date;
+    // false when no font could be opened.
     bool updateTexture();
+    // Renders the glyphs when the layout changed since the last render.
+    void renderPixels();
 
     std::string m_string;
     std::string m_fontName = kDefaultFontName;
@@ -66,6 +75,7 @@ protected:
     CCVerticalTextAlignment m_vAlignment = kCCVerticalTextAlignmentTop;
     std::vector<std::string> m_lines;
     std::vector<int> m_lineX;
+    bool m_pixelsStale = false;
 };
 
 } // namespace cc

@@ -80,7 +80,7 @@ std::vector<std::string> ccBreakLines(TTF_Font* font, const std::string& text, f
 }
 
 bool ccRenderText(TTF_Font* font, const std::string& text, const CCSize& dimensions, CCTextAlignment hAlign,
-                  CCVerticalTextAlignment vAlign, CCTextImage& out)
+                  CCVerticalTextAlignment vAlign, CCTextImage& out, bool pixels)
 {
     out = CCTextImage();
     if (!font || text.empty()) return false;
@@ -98,6 +98,15 @@ bool ccRenderText(TTF_Font* font, const std::string& text, const CCSize& dimensi
     if (out.width <= 0 || out.height <= 0) {
         out.width = out.height = 0;
         return false;
+    }
+    if (!pixels) {
+        for (size_t i = 0; i < out.lines.size(); ++i) {
+            int x = 0;
+            if (hAlign == kCCTextAlignmentCenter) x = (out.width - widths[i]) / 2;
+            if (hAlign == kCCTextAlignmentRight) x = out.width - widths[i];
+            out.lineX.push_back(x);
+        }
+        return true;
     }
     // White everywhere, coverage in alpha.
     out.rgba.assign(static_cast<size_t>(out.width) * out.height * 4, 0);

@@ -26,8 +26,9 @@ struct CCTextImage {
 std::vector<std::string> ccBreakLines(TTF_Font* font, const std::string& text, float maxWidth);
 
 // Fills out; a zero side of dimensions follows the text. False (and an empty
-// image) for empty text.
+// image) for empty text. Without pixels only the lines, their offsets and the
+// size are computed (measuring is far cheaper than rendering the glyphs).
 bool ccRenderText(TTF_Font* font, const std::string& text, const CCSize& dimensions, CCTextAlignment hAlign,
-                  CCVerticalTextAlignment vAlign, CCTextImage& out);
+                  CCVerticalTextAlignment vAlign, CCTextImage& out, bool pixels = true);
 
 } // namespace cc

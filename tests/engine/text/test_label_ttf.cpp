@@ -176,3 +176,24 @@ TEST(Utf8, CountsCharactersNotBytes)
     EXPECT_FALSE(utf8::isValid("\xCB\xCE\xCC\xE5"));
     EXPECT_TRUE(utf8::isValid("\xE4\xBD\xA0"));
 }
+
+TEST(LabelTTF, SetterChainsRenderTheLastTextOnlyWhenItIsNeeded)
+{
+    CCLabelTTF* label = CCLabelTTF::create("a", "Arial", 20);
+    ASSERT_NE(label, nullptr);
+    label->setFontSize(30);
+    label->setString("a much longer line");
+    label->setHorizontalAlignment(kCCTextAlignmentLeft);
+    // The size is right before any pixels exist ...
+    const CCSize size = label->getContentSize();
+    EXPECT_GT(size.width, 150);
+    // ... and the texture, once asked for, holds the last text at that size.
+    CCTexture2D* texture = label->getTexture();
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(texture->getPixelsWide(), static_cast<unsigned int>(size.width));
+    EXPECT_EQ(texture->getPixelsHigh(), static_cast<unsigned int>(size.height));
+    EXPECT_EQ(label->getTexture(), texture); // no second render without a change
+    label->setString("");
+    EXPECT_EQ(label->getTexture(), nullptr);
+    EXPECT_FLOAT_EQ(label->getContentSize().width, 0);
+}
