@@ -3,6 +3,7 @@
 #include "gui/WidgetTouchRouter.h"
 
 #include "base/CCArray.h"
+#include "gui/Layout.h"
 #include "gui/UIWidget.h"
 #include "scene/CCTouch.h"
 
@@ -22,6 +23,11 @@ WidgetTouchRouter::~WidgetTouchRouter()
 
 bool WidgetTouchRouter::pick(UIWidget* widget, const CCPoint& point)
 {
+    // Nothing inside a clipping container can take a point outside it (each
+    // candidate must pass clippingParentContains), so a long clipped list is
+    // not walked for touches that miss it.
+    Layout* container = widget->getWidgetType() == WidgetTypeContainer ? dynamic_cast<Layout*>(widget) : nullptr;
+    if (container && container->isClippingEnabled() && !container->hitTest(point)) return false;
     CCArray* children = widget->getChildren();
     if (children) {
         for (int i = static_cast<int>(children->count()) - 1; i >= 0; --i) {

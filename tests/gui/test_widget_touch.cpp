@@ -278,3 +278,52 @@ TEST(WidgetTouch, LeavingTheStageDropsTheSelection)
     stage.driver->tap(CCPoint(100, 100));
     EXPECT_EQ((Lines{"button:began", "button:began", "button:ended"}), log.events);
 }
+
+namespace {
+// Counts how often the router asks it whether it holds a point.
+struct CountingWidget : cc::guitest::LookWidget {
+    static int asked;
+    static CountingWidget* make(const cc::CCPoint& pos)
+    {
+        CountingWidget* w = new CountingWidget();
+        w->init();
+        w->autorelease();
+        w->setIgnoreSize(false);
+        w->setSize(cc::CCSize(10, 10));
+        w->setPosition(pos);
+        w->setTouchEnabled(true);
+        return w;
+    }
+    bool hitTest(const cc::CCPoint& p) override { ++asked; return UIWidget::hitTest(p); }
+};
+int CountingWidget::asked = 0;
+} // namespace
+
+TEST(WidgetPick, ATouchOutsideAClippingContainerDoesNotWalkItsChildren)
+{
+    cc::guitest::Stage stage;
+    cc::Layout* list = cc::Layout::create();
+    list->setSize(cc::CCSize(100, 100));
+    list->setPosition(cc::CCPoint(0, 0));
+    list->setClippingEnabled(true);
+    stage.root()->addChild(list);
+    for (int i = 0; i < 1000; ++i) {
+        // Most lie outside the container's rectangle, as in a long list.
+        list->addChild(CountingWidget::make(cc::CCPoint(50, 5.0f + 20.0f * i)));
+    }
+    CountingWidget::asked = 0;
+    stage.driver->tap(cc::CCPoint(300, 500)); // outside the list, over a clipped-away child
+    EXPECT_EQ(0, CountingWidget::asked);
+
+    // Without clipping the children outside still take touches.
+    list->setClippingEnabled(false);
+    cc::guitest::EventLog log;
+    log.retain();
+    CountingWidget* far = static_cast<CountingWidget*>(list->getChildren()->objectAtIndex(24)); // at y 485
+    far->setName("far");
+    log.listenTo(far);
+    stage.driver->tap(cc::CCPoint(50, 485));
+    EXPECT_GT(CountingWidget::asked, 0);
+    EXPECT_EQ((std::vector<std::string>{"far:began", "far:ended"}), log.events);
+    log.release();
+}
