@@ -21,6 +21,11 @@ const int kTurnsBetweenChecks = 50;
 
 bool soakWanted() { return std::getenv("QUIBO_SOAK") != nullptr; }
 
+// QUIBO_SOAK_SHORT shortens the runs for a slow checker (valgrind): two
+// readings and 100 turns.
+int readings() { return std::getenv("QUIBO_SOAK_SHORT") ? 2 : kReadings; }
+int turnsWanted() { return std::getenv("QUIBO_SOAK_SHORT") ? 100 : kTurns; }
+
 // Two frames: the director drops the old scene, the pool drains.
 long liveAtMainMenu(App& a)
 {
@@ -57,7 +62,7 @@ TEST(Soak, TheWholeBookReadAloudTenTimesLeavesNothingBehind)
     ASSERT_TRUE(a.returnFromPage());
     const long baseline = liveAtMainMenu(a);
     size_t playsBefore = 0;
-    for (int round = 0; round < kReadings; ++round) {
+    for (int round = 0; round < readings(); ++round) {
         ASSERT_TRUE(readWholeBook(a)) << "round " << round;
         ASSERT_TRUE(a.returnFromPage());
         EXPECT_EQ(baseline, liveAtMainMenu(a)) << "round " << round;
@@ -77,7 +82,7 @@ TEST(Soak, FiveHundredPageTurnsLeaveNothingBehind)
     const long baseline = liveAtMainMenu(a);
     int direction = +1, turns = 0;
     ASSERT_TRUE(a.openFromGrid(1));
-    while (turns < kTurns) {
+    while (turns < turnsWanted()) {
         const int from = bookSettings().currentPage;
         if (from + direction < bookSettings().pageMin || from + direction > bookSettings().pageMax) direction = -direction;
         PageView v = a.page();
