@@ -6,6 +6,9 @@
 
 #include "base/CCArray.h"
 #include "base/CCDictionary.h"
+#include "gui/JsonFieldReader.h"
+#include "gui/UIWidget.h"
+#include "gui/action/ActionObject.h"
 
 namespace cc {
 
@@ -34,6 +37,7 @@ ActionManager::ActionManager()
     m_pAnimationsByFile = CCDictionary::create();
     m_pAnimationsByFile->retain();
     // A process-wide service, like the engine caches: not a leak of any screen.
+    // What it stores is counted, so a screen's animations left behind show.
     excludeFromLiveCount();
     m_pAnimationsByFile->excludeFromLiveCount();
 }
@@ -50,11 +54,43 @@ std::string ActionManager::fileKey(const char* path)
 void ActionManager::readFileAnimations(const char* path, Json::Value section, UIWidget* root)
 {
     const std::string key = fileKey(path);
-    // The file's animations in file order; the timeline fills this list from
-    // the stored section once it exists.
+    const JsonFieldReader* f = JsonFieldReader::shareReader();
     CCArray* animations = CCArray::create();
+    const int count = f->getArrayCount(&section, "actionlist");
+    for (int i = 0; i < count; ++i) {
+        const Json::Value* element = f->getArrayElement(&section, "actionlist", i);
+        if (!element) continue;
+        ActionObject* animation = ActionObject::create();
+        animation->readFromJson(element, root);
+        animations->addObject(animation);
+    }
     m_pAnimationsByFile->setObject(animations, key);
     m_sectionsByFile[key] = std::move(section);
+}
+
+ActionObject* ActionManager::getActionByName(const char* fileName, const char* name) const
+{
+    CCArray* animations = getAnimationsOfFile(fileName);
+    if (!animations || !name) return nullptr;
+    for (unsigned int i = 0; i < animations->count(); ++i) {
+        ActionObject* animation = static_cast<ActionObject*>(animations->objectAtIndex(i));
+        if (std::strcmp(animation->getName(), name) == 0) return animation;
+    }
+    return nullptr;
+}
+
+bool ActionManager::playActionByName(const char* fileName, const char* name)
+{
+    ActionObject* animation = getActionByName(fileName, name);
+    if (animation) animation->play();
+    return animation != nullptr;
+}
+
+bool ActionManager::stopActionByName(const char* fileName, const char* name)
+{
+    ActionObject* animation = getActionByName(fileName, name);
+    if (animation) animation->stop();
+    return animation != nullptr;
 }
 
 CCArray* ActionManager::getAnimationsOfFile(const char* fileName) const

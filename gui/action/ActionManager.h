@@ -1,7 +1,6 @@
 // ActionManager: the process-wide store of the animations that layout files
-// carry, kept per file name until the purge. For now it keeps each file's
-// animation section as read and an empty list of built animations; turning
-// sections into playable timelines is left to the timeline classes.
+// carry, one list of ActionObjects per file name, kept until the purge.
+// Reading a single animation and its tracks is ActionObject's and ActionNode's.
 #pragma once
 
 #include <map>
@@ -15,6 +14,7 @@ namespace cc {
 
 class CCArray;
 class CCDictionary;
+class ActionObject;
 class UIWidget;
 
 class ActionManager : public CCObject {
@@ -25,11 +25,18 @@ public:
     static void purgeActionManager();
     ~ActionManager() override;
 
-    // Stores the file's section under the path's last component (the whole
-    // path when it has no "/"), replacing an earlier read of that name.
+    // Builds the section's animations (in file order, bound under root) and
+    // stores them under the path's last component (the whole path when it
+    // has no "/"), replacing an earlier read of that name.
     void readFileAnimations(const char* path, Json::Value section, UIWidget* root);
 
-    // The built animations of a file (an engine array), null when the file was never read.
+    // The file's first animation of that name; null when there is none.
+    ActionObject* getActionByName(const char* fileName, const char* name) const;
+    // Plays / stops a named animation of a file; false when there is none.
+    bool playActionByName(const char* fileName, const char* name);
+    bool stopActionByName(const char* fileName, const char* name);
+
+    // The built ActionObjects of a file (an engine array), null when the file was never read.
     CCArray* getAnimationsOfFile(const char* fileName) const;
     // The section as the file gave it, null when the file was never read.
     const Json::Value* getAnimationSection(const char* fileName) const;
