@@ -91,6 +91,9 @@ public:
     virtual void onTouchLongClicked(const CCPoint& worldPoint);
     virtual void setIgnoreSize(bool ignore);
     virtual CCNode* getRenderNode();
+    // The node the widget itself owns and places (position, scale, colour);
+    // getRenderNode may answer with content inside it (a button's current look).
+    CCNode* getOwnRenderNode() const { return m_pRenderNode; }
     virtual const CCSize& getContentSize();
     virtual const char* getTypeName();
     virtual void onEnter();

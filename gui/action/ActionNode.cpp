@@ -16,18 +16,6 @@ namespace cc {
 namespace {
 ActionFrame* frameAt(CCArray* frames, unsigned int i) { return static_cast<ActionFrame*>(frames->objectAtIndex(i)); }
 
-// A track moves the widget as a whole, so it needs the widget's own node;
-// getRenderNode is overridden by some widgets to answer with their content
-// sprite, which sits inside it. The base class keeps that node protected:
-// a member pointer taken through a derived class reads it for any widget.
-struct WidgetNode : UIWidget {
-    static CCNode* of(UIWidget* widget)
-    {
-        static CCNode* UIWidget::*const field = &WidgetNode::m_pRenderNode;
-        return widget->*field;
-    }
-};
-
 GLubyte colourByte(int value) { return static_cast<GLubyte>(value < 0 ? 0 : (value > 255 ? 255 : value)); }
 
 // The frames one key-frame object adds, in kind order; each kind is present
@@ -130,7 +118,9 @@ void ActionNode::initActionNodeFromRoot(CCObject* root)
     if (dynamic_cast<CCNode*>(root)) CCLog("Need a definition of <initActionNodeFromRoot> for gameObject");
 }
 
-CCNode* ActionNode::getTargetNode() { return m_pBoundObject ? WidgetNode::of(m_pBoundObject) : nullptr; }
+// A track moves the widget as a whole: its own node, not the content sprite
+// some widgets answer getRenderNode with.
+CCNode* ActionNode::getTargetNode() { return m_pBoundObject ? m_pBoundObject->getOwnRenderNode() : nullptr; }
 
 CCAction* ActionNode::buildAction()
 {
