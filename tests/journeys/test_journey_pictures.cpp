@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 
 using namespace quibo;
@@ -122,6 +123,22 @@ TEST(Pictures, TheJourneyAtItsKeyMoments)
     a.driver->step();
     EXPECT_TRUE(a.driver->screenshot(artefact("4_word_with_bubble.png")));
     EXPECT_GT(distance(at(centre), wordBefore), 30) << "highlight on the word";
+    // Inside the bubble no dark brown page text shows through (the sentence
+    // itself is blue): the bubble lies above the text lines it covers.
+    {
+        const cc::CCPoint b = centreOf(bubble);
+        const cc::CCSize bs = bubble->getSize();
+        int dark = 0, probed = 0;
+        for (float y = b.y - bs.height / 2 + 4; y < b.y + bs.height / 2 - 4; y += 2) {
+            for (float x = b.x - bs.width / 2 + 4; x < b.x + bs.width / 2 - 4; x += 2) {
+                const cc::ccColor4B c = at(cc::CCPoint(x, y));
+                ++probed;
+                if (c.r + c.g + c.b < 400 && c.b < c.r + 40) ++dark;
+            }
+        }
+        EXPECT_GT(probed, 20);
+        EXPECT_LT(dark, probed / 50 + 1) << "page text drawn over the bubble";
+    }
     a.tapAt(cc::CCPoint(320, 420)); // a tap on the picture does not touch the sentence
     (void)beforeBubble;
     // Compare with the same places once the idle check has hidden the bubble.

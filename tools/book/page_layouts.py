@@ -60,6 +60,11 @@ def indexes(count, skip):
     return out
 
 
+# The panel of word buttons lies above the text lines (2) of a story page
+# and above the cards (1), pictures (2) and names (3) of a word page.
+WORDS_Z = 10
+
+
 def button_name(page, index):
     return ("bn0" if page < 10 else "bn") + "%d%d" % (page, index)
 
@@ -70,7 +75,7 @@ def story_page(page):
     numbers = indexes(len(toks), page.skip)
     lines = wrap([t[0] for t in toks])
     height = 2 * BOX_PAD + LINE_PITCH * len(lines)
-    children, words, n = [], [], 0
+    children, buttons, words, n = [], [], [], 0
     for k, line in enumerate(lines):
         text = " ".join(line)
         left = (BOX_W - width_of(text)) / 2.0
@@ -86,9 +91,12 @@ def story_page(page):
             index = numbers[n]
             n += 1
             w = max(WORD_MIN_W, round(x1 - x0 + 12))
-            children.append(wr.button(button_name(page.number, index), round(left + (x0 + x1) / 2.0, 1),
-                                      round(y, 1), w, WORD_H, GLOW, FRAME, GLOW_CAPS, z=5, tag=index))
+            buttons.append(wr.button(button_name(page.number, index), round(left + (x0 + x1) / 2.0, 1),
+                                     round(y, 1), w, WORD_H, GLOW, FRAME, GLOW_CAPS, z=5, tag=index))
             words.append((index, spoken, sentence))
+    # A tapped word's bubble and sentence hang on the word button's parent;
+    # in a clear panel above the text lines they are not drawn under them.
+    children.append(wr.panel("words", 0, 0, BOX_W, height, buttons, z=WORDS_Z))
     box = wr.panel("textbox", BOX_X, BOX_TOP - height, BOX_W, height, children, colour_type=1,
                    bg=(255, 255, 255), bg_opacity=205, z=2)
     decor = [wr.image_view("decor%d" % (d + 1), x, y, name, FRAME, z=1)
@@ -101,8 +109,6 @@ def story_page(page):
 CARD_SLOTS = {4: [(170, 640), (470, 640), (170, 300), (470, 300)], 3: [(170, 640), (470, 640), (320, 300)]}
 CARD_SIZE = (270, 300)
 WORD_SIZE = 38
-# Above the cards (1), their pictures (2) and names (3).
-WORDS_Z = 10
 _word_font = ImageFont.truetype(FONT_FILE, WORD_SIZE)
 
 
@@ -119,9 +125,8 @@ def word_page(page):
         buttons.append(wr.button(button_name(page.number, index), cx, cy - 105, w, 54, GLOW, FRAME, GLOW_CAPS,
                                  z=5, tag=index))
         words.append((index, word, sentence))
-    # The reader hangs a tapped word's sentence bubble and label on the word
-    # button's parent; with the buttons straight on the page they would sit
-    # under the next card. One clear panel above every card holds them.
+    # As on story pages: one clear panel above every card holds the buttons,
+    # so a sentence is not drawn under the next card.
     children.append(wr.panel("words", 0, 0, 640, 960, buttons, z=WORDS_Z))
     root = wr.panel("page%d" % page.number, 0, 0, 640, 960, children, image="page_%d.png" % page.number)
     return wr.document(root, [SHEET]), words
