@@ -37,7 +37,7 @@ enum WidgetType {
 };
 
 // How an image name is resolved: a file on disk or a frame of the sprite frame cache.
-enum TextureResType {
+enum TextureResType : int { // a fixed type: layout files may carry any other number
     UI_TEX_TYPE_LOCAL = 0,
     UI_TEX_TYPE_PLIST = 1,
 };
