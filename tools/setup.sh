@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine for quibo, builds it, and then either opens
 # the reader ("run") or runs every test under a virtual display ("test").
+# "sanitize" builds the tests once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer into their own folder and runs them the same way.
 set -euo pipefail
 
 mode="${1:-run}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QUIBO_BUILD_DIR:-$here/build}"
+sanitize_build="${QUIBO_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
 
 packages=(
   build-essential cmake pkg-config
@@ -14,7 +17,7 @@ packages=(
   libjsoncpp-dev libplist-dev libssl-dev
   fonts-liberation2 fonts-dejavu-core fonts-noto-cjk
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool
   python3 python3-pil
 )
 
@@ -29,6 +32,33 @@ if [ "${#missing[@]}" -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
+run_tests() {
+  # Rendering tests need a display: a private virtual one with software GL.
+  export LIBGL_ALWAYS_SOFTWARE=1
+  export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+  local dir="$1"
+  shift
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$dir" --output-on-failure -j2 "$@"
+}
+
+if [ "$mode" = sanitize ]; then
+  # One failed check stops the test that made it; leaks are reported at the
+  # exit of every test process, except those inside system libraries.
+  flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+  cmake -S "$here" -B "$sanitize_build" -DCMAKE_BUILD_TYPE=Debug -DQUIBO_BENCH=OFF \
+        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
+        -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+  cmake --build "$sanitize_build" -j"$(nproc)"
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+  export LSAN_OPTIONS="suppressions=$here/tests/journeys/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  # The sanitizer keeps freed memory aside to catch late uses, so a test of
+  # the process's resident size cannot hold there; live objects and leaks
+  # are still checked by the soak entry.
+  run_tests "$sanitize_build" -E 'MemoryFlat'
+  exit $?
+fi
+
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
@@ -37,13 +67,10 @@ case "$mode" in
     exec "$build/app/quibo"
     ;;
   test)
-    # Rendering tests need a display: a private virtual one with software GL.
-    export LIBGL_ALWAYS_SOFTWARE=1
-    export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
-    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure -j2
+    run_tests "$build"
     ;;
   *)
-    echo "usage: tools/setup.sh run|test" >&2
+    echo "usage: tools/setup.sh run|test|sanitize" >&2
     exit 2
     ;;
 esac
