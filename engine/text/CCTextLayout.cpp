@@ -93,8 +93,12 @@ bool ccRenderText(TTF_Font* font, const std::string& text, const CCSize& dimensi
         textWidth = std::max(textWidth, widths.back());
     }
     const int textHeight = lineSkip * static_cast<int>(out.lines.size());
-    out.width = dimensions.width > 0 ? static_cast<int>(std::ceil(dimensions.width)) : textWidth;
-    out.height = dimensions.height > 0 ? static_cast<int>(std::ceil(dimensions.height)) : textHeight;
+    // A label box from a layout file can be any float; a text image larger
+    // than this is never wanted, and the cast must stay in range.
+    const float kMaxSide = 2048.0f;
+    out.width = dimensions.width > 0 ? static_cast<int>(std::ceil(std::min(dimensions.width, kMaxSide))) : textWidth;
+    out.height =
+        dimensions.height > 0 ? static_cast<int>(std::ceil(std::min(dimensions.height, kMaxSide))) : textHeight;
     if (out.width <= 0 || out.height <= 0) {
         out.width = out.height = 0;
         return false;

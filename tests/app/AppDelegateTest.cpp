@@ -23,7 +23,6 @@ TEST(AppDelegate, LaunchConfiguresTheViewAndRunsTheFirstScene)
     cc::CCFileUtils::purgeFileUtils();
     cc::FrameDriver driver;
     cc::SimpleAudioEngine::sharedEngine()->useSimulatedBackend();
-    driver.onClock(&cc::SimpleAudioEngine::advanceSimulatedClock);
     driver.onTeardown(&cc::SimpleAudioEngine::end);
     cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
     view->setFrameSize(742.85712f, 977.59998f);

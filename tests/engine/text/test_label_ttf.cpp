@@ -197,3 +197,11 @@ TEST(LabelTTF, SetterChainsRenderTheLastTextOnlyWhenItIsNeeded)
     EXPECT_EQ(label->getTexture(), nullptr);
     EXPECT_FLOAT_EQ(label->getContentSize().width, 0);
 }
+
+TEST(LabelTTF, AHugeBoxFromALayoutFileIsBoundedNotOverflowed)
+{
+    CCLabelTTF* label = CCLabelTTF::create("hi", "Arial", 20, CCSize(3.4e38f, 3.4e38f), kCCTextAlignmentLeft);
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(label->getContentSize().width, 2048);
+    EXPECT_LE(label->getContentSize().height, 2048);
+}
