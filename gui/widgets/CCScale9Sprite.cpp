@@ -344,34 +344,35 @@ void CCScale9Sprite::updateCapInsetsFromMargins()
 
 // ---- Colour ------------------------------------------------------------------
 
+// Hands a colour setting to each of the nine cells.
+template <class Apply>
+static void forEachCellOf(CCNode* batch, Apply apply)
+{
+    CCArray* cells = batch->getChildren();
+    for (unsigned int i = 0; cells && i < cells->count(); ++i) {
+        if (auto* rgba = dynamic_cast<CCRGBAProtocol*>(cells->objectAtIndex(i))) apply(rgba);
+    }
+}
+
 void CCScale9Sprite::setColor(const ccColor3B& color)
 {
     if (!m_scale9Image) return;
     m_colorUnmodified = color;
-    CCArray* cells = m_scale9Image->getChildren();
-    for (unsigned int i = 0; cells && i < cells->count(); ++i) {
-        if (auto* rgba = dynamic_cast<CCRGBAProtocol*>(cells->objectAtIndex(i))) rgba->setColor(color);
-    }
+    forEachCellOf(m_scale9Image, [&](CCRGBAProtocol* cell) { cell->setColor(color); });
 }
 
 void CCScale9Sprite::setOpacity(GLubyte opacity)
 {
     if (!m_scale9Image) return;
     m_opacity = opacity;
-    CCArray* cells = m_scale9Image->getChildren();
-    for (unsigned int i = 0; cells && i < cells->count(); ++i) {
-        if (auto* rgba = dynamic_cast<CCRGBAProtocol*>(cells->objectAtIndex(i))) rgba->setOpacity(opacity);
-    }
+    forEachCellOf(m_scale9Image, [&](CCRGBAProtocol* cell) { cell->setOpacity(opacity); });
 }
 
 void CCScale9Sprite::setOpacityModifyRGB(bool value)
 {
     if (!m_scale9Image) return;
     m_opacityModifiesRGB = value;
-    CCArray* cells = m_scale9Image->getChildren();
-    for (unsigned int i = 0; cells && i < cells->count(); ++i) {
-        if (auto* rgba = dynamic_cast<CCRGBAProtocol*>(cells->objectAtIndex(i))) rgba->setOpacityModifyRGB(value);
-    }
+    forEachCellOf(m_scale9Image, [&](CCRGBAProtocol* cell) { cell->setOpacityModifyRGB(value); });
 }
 
 void CCScale9Sprite::updateDisplayedColor(const ccColor3B& parentColor)
