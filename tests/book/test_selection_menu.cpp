@@ -16,6 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
 using namespace quibo;
 using namespace quibo::pagetest;
 
@@ -401,5 +406,12 @@ TEST(SelectionMenu, DrawnGridShowsRedSquaresAndAGreyEnd)
     ASSERT_TRUE(cc::CCFrameCapture::pixelAtDesignPoint(cc::CCPoint(512 + 85, 40 - 30), px));
     EXPECT_GT(px.r, 180);
     EXPECT_GT(px.b, 180);
-    EXPECT_TRUE(j.driver->screenshot("/tmp/quibo_selection_grid.png"));
+    // The picture goes to a folder of this test's own, removed at the end.
+    char pattern[] = "/tmp/quibo_grid_XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    ASSERT_NE(nullptr, dir);
+    const std::string shot = std::string(dir) + "/selection_grid.png";
+    EXPECT_TRUE(j.driver->screenshot(shot));
+    std::remove(shot.c_str());
+    rmdir(dir);
 }
