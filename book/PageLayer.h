@@ -80,8 +80,8 @@ public:
     cc::CCLabelTTF* getHintLabel() const { return m_hintLabel.get(); }
     // The bubble behind the sentence; null on a page without a layout.
     cc::UIButton* getSentenceBubble() const { return m_bubble.get(); }
-    // The label of the sentence shown last; null before the first and after
-    // an entry too long to show.
+    // The label of the sentence shown last; null before the first, after an
+    // entry too long to show, and once the page has left the stage.
     cc::CCLabelTTF* getSentenceLabel() const { return m_sentenceLabel.get(); }
     // The page's narration: the highlighted word, the next word, the word count.
     const Narration& getNarration() const { return *m_narration; }
