@@ -1,7 +1,7 @@
-// The narration settings that outlive a page: the page being left and the
-// page being entered exist side by side during a page-turn transition, and
-// the settings panel sits between two pages. Plain values only; what a page
-// shows and which word it highlights are the page's and its narration's.
+// What outlives a single page: the page being left and the page being entered
+// exist side by side during a page-turn transition, and the settings panel
+// sits between two pages. Plain values only; what a page shows and which
+// word it highlights are the page's and its narration's.
 #pragma once
 
 #include <cstdint>
