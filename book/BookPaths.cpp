@@ -8,8 +8,7 @@
 
 #include <openssl/evp.h>
 
-#include <cstdio>
-#include <vector>
+#include <string>
 
 namespace quibo {
 
@@ -31,15 +30,10 @@ std::string stringTablePath() { return kStringTable; }
 std::string pageLayoutPath(int page)
 {
     const BookSettings& s = bookSettings();
-    const char* folder = s.resourceFolder.c_str();
-    const char* sub = s.subName.c_str();
-    const int n = std::snprintf(nullptr, 0, "%s%s%s%s%s%s%d%s", folder, "/", sub, "/", sub, "_", page, ".json");
-    if (n < 0) {
-        return std::string();
-    }
-    std::vector<char> buf(static_cast<size_t>(n) + 1);
-    std::snprintf(buf.data(), buf.size(), "%s%s%s%s%s%s%d%s", folder, "/", sub, "/", sub, "_", page, ".json");
-    return std::string(buf.data(), static_cast<size_t>(n));
+    // The names as C strings, as a printf of them would write them.
+    const std::string folder = s.resourceFolder.c_str();
+    const std::string sub = s.subName.c_str();
+    return folder + "/" + sub + "/" + sub + "_" + std::to_string(page) + ".json";
 }
 
 std::string pageStringsPath() { return bookSettings().resourceFolder + kPageStringsFile; }

@@ -67,12 +67,13 @@ cc::CCMenuItemLabel* MenuLayerMainMenu::makeBoxItem(const cc::ccColor4B& backgro
     return cc::CCMenuItemLabel::create(box, target, action);
 }
 
+MenuLayerMainMenu::MenuLayerMainMenu() = default;
 MenuLayerMainMenu::~MenuLayerMainMenu() = default;
 
 bool MenuLayerMainMenu::init()
 {
     if (!cc::CCLayer::init()) return false;
-    m_menu = cc::CCMenu::create();
+    m_menu.reset(cc::CCMenu::create());
     if (!m_menu) return false;
     StringTable strings;
     if (!fillGrid()) return false;
@@ -83,16 +84,17 @@ bool MenuLayerMainMenu::init()
     const BookSettings& book = bookSettings();
     paging.menuNext = paging.menuFirst + static_cast<int>(m_entries.size());
 
-    m_previous = makeBoxItem(kButtonBackground, kStepWidthInUnits * u, u, strings.caption("up_page"),
+    m_previous.reset(makeBoxItem(kButtonBackground, kStepWidthInUnits * u, u, strings.caption("up_page"),
+                                 kButtonFontSize, kButtonCaptionColour, this,
+                                 menu_selector(MenuLayerMainMenu::onPreviousScreen)));
+    m_next.reset(makeBoxItem(kButtonBackground, kStepWidthInUnits * u, u, strings.caption("after_page"),
                              kButtonFontSize, kButtonCaptionColour, this,
-                             menu_selector(MenuLayerMainMenu::onPreviousScreen));
-    m_next = makeBoxItem(kButtonBackground, kStepWidthInUnits * u, u, strings.caption("after_page"),
-                         kButtonFontSize, kButtonCaptionColour, this, menu_selector(MenuLayerMainMenu::onNextScreen));
+                             menu_selector(MenuLayerMainMenu::onNextScreen)));
     if (!m_previous || !m_next) return false;
     m_previous->setPosition(cc::CCPoint(a.ox + a.w / 2 - kStepWidthInUnits * u, u / 2));
-    m_menu->addChild(m_previous);
+    m_menu->addChild(m_previous.get());
     m_next->setPosition(cc::CCPoint(a.ox + a.w / 2 + kStepWidthInUnits * u, u / 2));
-    m_menu->addChild(m_next);
+    m_menu->addChild(m_next.get());
     m_menu->setContentSize(cc::CCSize(a.w, a.h));
 
     // A grey button still takes touches; its step then finds its bound.
@@ -100,12 +102,13 @@ bool MenuLayerMainMenu::init()
     if (paging.menuAtEnd) m_next->setColor(kInactiveBackground);
     if (paging.menuFirst <= book.pageMin) m_previous->setColor(kInactiveBackground);
 
-    std::vector<cc::CCNode*> added(m_entries.begin(), m_entries.end());
-    added.push_back(m_previous);
-    added.push_back(m_next);
+    std::vector<cc::CCNode*> added;
+    for (const cc::CCRefPtr<cc::CCMenuItemLabel>& entry : m_entries) added.push_back(entry.get());
+    added.push_back(m_previous.get());
+    added.push_back(m_next.get());
     slideIn(added);
     m_menu->setPosition(cc::CCPoint(0, 0));
-    addChild(m_menu);
+    addChild(m_menu.get());
     return true;
 }
 
@@ -130,7 +133,7 @@ bool MenuLayerMainMenu::fillGrid()
         }
         m_menu->addChild(entry, kEntryZOrderBase + i);
         entry->setPosition(cc::CCPoint((a.w / 8) * (2 * column + 1), static_cast<float>((a.oy + a.h) - rowDepth)));
-        m_entries.push_back(entry);
+        m_entries.emplace_back(entry);
     }
     return true;
 }

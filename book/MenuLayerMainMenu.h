@@ -4,6 +4,7 @@
 // scene around it (and its return button) is MenuTestScene's.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
 #include "scene/CCLayer.h"
 
@@ -35,6 +36,7 @@ MenuPaging& menuPaging();
 class MenuLayerMainMenu : public cc::CCLayer {
 public:
     CREATE_FUNC(MenuLayerMainMenu)
+    MenuLayerMainMenu();
     ~MenuLayerMainMenu() override;
     // Builds the whole screen from menuPaging() and updates it.
     bool init() override;
@@ -46,11 +48,11 @@ public:
                                             const cc::ccColor3B& captionColour, cc::CCObject* target,
                                             cc::SEL_MenuHandler action);
 
-    cc::CCMenu* getMenu() const { return m_menu; }
+    cc::CCMenu* getMenu() const { return m_menu.get(); }
     // The entries in the order they were added (first page first).
-    const std::vector<cc::CCMenuItemLabel*>& getEntries() const { return m_entries; }
-    cc::CCMenuItemLabel* getPreviousButton() const { return m_previous; }
-    cc::CCMenuItemLabel* getNextButton() const { return m_next; }
+    const std::vector<cc::CCRefPtr<cc::CCMenuItemLabel>>& getEntries() const { return m_entries; }
+    cc::CCMenuItemLabel* getPreviousButton() const { return m_previous.get(); }
+    cc::CCMenuItemLabel* getNextButton() const { return m_next.get(); }
 
     static constexpr int kEntryZOrderBase = 10000;
     static constexpr float kSlideSeconds = 2.0f;
@@ -70,10 +72,10 @@ private:
     void onPreviousScreen(cc::CCObject* sender);
     void onNextScreen(cc::CCObject* sender);
 
-    cc::CCMenu* m_menu = nullptr; // a child of the layer
-    std::vector<cc::CCMenuItemLabel*> m_entries; // children of the menu
-    cc::CCMenuItemLabel* m_previous = nullptr;   // a child of the menu
-    cc::CCMenuItemLabel* m_next = nullptr;       // a child of the menu
+    cc::CCRefPtr<cc::CCMenu> m_menu; // a child of the layer
+    std::vector<cc::CCRefPtr<cc::CCMenuItemLabel>> m_entries; // children of the menu
+    cc::CCRefPtr<cc::CCMenuItemLabel> m_previous;             // a child of the menu
+    cc::CCRefPtr<cc::CCMenuItemLabel> m_next;                 // a child of the menu
 };
 
 } // namespace quibo

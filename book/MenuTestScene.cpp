@@ -9,6 +9,7 @@
 
 namespace quibo {
 
+MenuTestScene::MenuTestScene() = default;
 MenuTestScene::~MenuTestScene() = default;
 
 bool MenuTestScene::runScene()
@@ -18,7 +19,7 @@ bool MenuTestScene::runScene()
         cc::CCLog("MenuTestScene: the page selection menu could not be built");
         return false;
     }
-    m_layer = layer;
+    m_layer.reset(layer);
     addChild(layer, 0);
     cc::CCDirector::sharedDirector()->replaceScene(this);
     return true;
@@ -26,15 +27,9 @@ bool MenuTestScene::runScene()
 
 bool runSelectionMenu()
 {
-    MenuTestScene* scene = new MenuTestScene();
-    if (!scene->init()) {
-        delete scene;
-        return false;
-    }
-    const bool shown = scene->runScene();
-    // The director holds the scene now (or nobody does, and it goes).
-    scene->release();
-    return shown;
+    // The director holds the scene once it runs; if it does not, it goes here.
+    const cc::CCRefPtr<MenuTestScene> scene = cc::CCRefPtr<MenuTestScene>::adopt(new MenuTestScene());
+    return scene->init() && scene->runScene();
 }
 
 } // namespace quibo

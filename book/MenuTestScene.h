@@ -5,6 +5,8 @@
 
 #include "book/TestScene.h"
 
+#include "base/CCRefPtr.h"
+
 namespace quibo {
 
 class MenuLayerMainMenu;
@@ -12,15 +14,16 @@ class MenuLayerMainMenu;
 class MenuTestScene : public TestScene {
 public:
     CREATE_FUNC(MenuTestScene)
+    MenuTestScene();
     ~MenuTestScene() override;
     // Builds the grid layer for the current screen and replaces the running
     // scene with this one, without a transition.
     bool runScene() override;
 
-    MenuLayerMainMenu* getMenuLayer() const { return m_layer; }
+    MenuLayerMainMenu* getMenuLayer() const { return m_layer.get(); }
 
 private:
-    MenuLayerMainMenu* m_layer = nullptr; // a child of the scene
+    cc::CCRefPtr<MenuLayerMainMenu> m_layer; // a child of the scene
 };
 
 // A fresh selection menu made the running scene. The caller purges the

@@ -1,25 +1,17 @@
-// Page layer build and lifecycle, shared by both variants; turning and
-// page touches are in PageTurning.cpp, words and narration in PageWords.cpp.
-// Widgets, menus, labels and sound are the toolkit's and the engine's.
+// Building a page (layout, fixed controls, hint label, sentence bubble, word
+// buttons), its lifecycle lines and what it tells its narration on entering
+// and leaving the stage. Turning is in PageTurning.cpp, words in PageWords.cpp.
 #include "book/PageLayer.h"
-#include "book/PageLayerShared.h"
 
 #include "book/BookPaths.h"
 #include "book/BookSettings.h"
-#include "book/OpenPage.h"
-#include "book/PageScene.h"
+#include "book/PageState.h"
 #include "book/StringTable.h"
-#include "book/TestLayer1.h"
-#include "book/TestLayer2.h"
 #include "book/VisibleArea.h"
 #include "book/WordNaming.h"
 
-#include "actions/CCActions.h"
 #include "audio/SimpleAudioEngine.h"
-#include "base/CCDictionary.h"
 #include "base/CCLog.h"
-#include "base/CCSet.h"
-#include "base/CCString.h"
 #include "gui/CCSGUIReader.h"
 #include "gui/Layout.h"
 #include "gui/UILayer.h"
@@ -30,99 +22,109 @@
 #include "menu/CCMenuItem.h"
 #include "menu/CCMenuItemLabel.h"
 #include "render/CCSprite.h"
-#include "scene/CCDirector.h"
-#include "scene/CCTouch.h"
 #include "text/CCLabelTTF.h"
-#include "transitions/CCTransitionPageTurn.h"
-#include "transitions/CCTransitionZoomFlipY.h"
 
 #include <cmath>
 
 namespace quibo {
 
-using namespace pagelayer;
+namespace {
+const char* const kPreviousNormal = "Images/up1.png";
+const char* const kPreviousSelected = "Images/up2.png";
+const char* const kPlayImage = "Images/play_btn.png";
+const char* const kPauseImage = "Images/pause_btn.png";
+const char* const kNextNormal = "Images/next1.png";
+const char* const kNextSelected = "Images/next2.png";
+const char* const kBubbleImage = "Images/bnchback1.png";
+const char* const kWordNormal = "Images/bnren1.png";
+const char* const kWordPressed = "Images/bnren2.png";
+const int kPageKeepingWordTextures = 198;
 
-template <class V>
-PageLayer<V>::~PageLayer() = default;
+const char* const kHintFont = "Arial";
+const float kHintFontSize = 22;
+const float kTapRadiusFraction = 30;
+const float kBubbleWidth = 150;
+const float kBubbleHeightFactor = 1.5f;
+const unsigned int kTextItemFontSize = 45;
+const float kIdleSeconds = 1.0f;
+const float kFullVolume = 1.0f;
+} // namespace
 
-template <class V>
-bool PageLayer<V>::init()
+PageLayer::PageLayer(const PageLayerStyle& style) : m_style(style) {}
+
+PageLayer::~PageLayer() = default;
+
+bool PageLayer::init()
 {
     if (!cc::CCLayer::init()) {
         return false;
     }
-    PageState& state = pageState();
     const VisibleArea& area = VisibleArea::get();
     const int page = bookSettings().currentPage;
-    m_f.lastTouch = cc::CCPoint(0, 0);
-    audio()->setBackgroundMusicVolume(1.0f);
-    audio()->stopBackgroundMusic();
-    m_f.tapCount = 0;
-    m_f.tapRadius = std::fabs(area.w / kTapRadiusFraction);
-    m_f.uiLayer = cc::UILayer::create();
-    if (!m_f.uiLayer) {
+    m_narration.reset(Narration::create(*this));
+    m_lastTouch = cc::CCPoint(0, 0);
+    // Whatever narration was playing ends with the build of a page.
+    cc::SimpleAudioEngine* audio = cc::SimpleAudioEngine::sharedEngine();
+    audio->setBackgroundMusicVolume(kFullVolume);
+    audio->stopBackgroundMusic();
+    m_tapCount = 0;
+    m_tapRadius = std::fabs(area.w / kTapRadiusFraction);
+    m_uiLayer.reset(cc::UILayer::create());
+    if (!m_uiLayer) {
         return false;
     }
-    m_f.uiLayer->scheduleUpdate();
+    m_uiLayer->scheduleUpdate();
 
     const StringTable strings;
-    state.sentenceLabel = nullptr;
-    m_hintLabel = cc::CCLabelTTF::create(strings.caption("bntext").c_str(), kHintFont, kHintFontSize,
-                                         cc::CCSizeZero, cc::kCCTextAlignmentCenter);
+    m_hintLabel.reset(cc::CCLabelTTF::create(strings.caption("bntext").c_str(), kHintFont, kHintFontSize,
+                                             cc::CCSizeZero, cc::kCCTextAlignmentCenter));
     if (!m_hintLabel) {
         return false;
     }
-    m_hintLabel->setColor(kBlue);
+    m_hintLabel->setColor(kTextColour);
     m_hintLabel->setVisible(false);
-    if (V::kUiLayerFirst) {
-        addChild(m_f.uiLayer);
-        addChild(m_hintLabel, V::kHintZ);
-    } else {
-        addChild(m_hintLabel, V::kHintZ);
-        addChild(m_f.uiLayer);
-    }
-    state.hintLabel = m_hintLabel;
+    addChild(m_hintLabel.get(), m_style.hintZOrder);
+    addChild(m_uiLayer.get());
 
     addMenu(strings.caption("main_page"), strings.caption("setmenu_set"));
     loadPage(page);
     buildBubble();
-    bindWordButtons(page);
-    state.nextWordIndex = 1;
-    continueOrStopNarration();
-    state.currentWord = nullptr;
+    const int highestIndex = bindWordButtons(page);
+    unscheduleAllSelectors();
+    const bool narrationGoesOn = m_narration->beginPage(highestIndex);
+    if (narrationGoesOn && m_style.writesBuildLines) {
+        cc::CCLog("---------------------------------0000000000000");
+    }
+    setPlayImage(m_playItem.get(), narrationGoesOn);
     setTouchEnabled(true);
-    schedule(schedule_selector(PageLayer<V>::idleCheck), kIdleSeconds);
+    schedule(schedule_selector(PageLayer::idleCheck), kIdleSeconds);
     return true;
 }
 
-template <class V>
-void PageLayer<V>::addMenu(const std::string& returnCaption, const std::string& settingsCaption)
+void PageLayer::addMenu(const std::string& returnCaption, const std::string& settingsCaption)
 {
     const VisibleArea& a = VisibleArea::get();
-    m_previousItem = cc::CCMenuItemImage::create(kPreviousNormal, kPreviousSelected, this,
-                                                 menu_selector(PageLayer<V>::turnBack));
-    m_playItem = cc::CCMenuItemImage::create(kPlayImage, kPauseImage, this, menu_selector(PageLayer<V>::togglePlay));
-    m_nextItem =
-        cc::CCMenuItemImage::create(kNextNormal, kNextSelected, this, menu_selector(PageLayer<V>::turnForward));
-    m_returnItem = cc::CCMenuItemFont::create(returnCaption.c_str(), this,
-                                              menu_selector(PageLayer<V>::returnToMainMenu));
-    m_settingsItem = cc::CCMenuItemFont::create(settingsCaption.c_str(), this,
-                                                menu_selector(PageLayer<V>::openSettings));
-    cc::CCMenuItem* items[] = {m_previousItem, m_playItem, m_nextItem, m_returnItem, m_settingsItem};
-    for (cc::CCMenuItem* item : items) {
-        if (!item) {
-            cc::CCLog("PageLayer: a page control could not be made");
-            m_previousItem = m_playItem = m_nextItem = nullptr;
-            m_returnItem = m_settingsItem = nullptr;
-            return;
-        }
+    m_previousItem.reset(
+        cc::CCMenuItemImage::create(kPreviousNormal, kPreviousSelected, this, menu_selector(PageLayer::turnBack)));
+    m_playItem.reset(cc::CCMenuItemImage::create(kPlayImage, kPauseImage, this, menu_selector(PageLayer::togglePlay)));
+    m_nextItem.reset(
+        cc::CCMenuItemImage::create(kNextNormal, kNextSelected, this, menu_selector(PageLayer::turnForward)));
+    m_returnItem.reset(
+        cc::CCMenuItemFont::create(returnCaption.c_str(), this, menu_selector(PageLayer::returnToMainMenu)));
+    m_settingsItem.reset(
+        cc::CCMenuItemFont::create(settingsCaption.c_str(), this, menu_selector(PageLayer::openSettings)));
+    if (!m_previousItem || !m_playItem || !m_nextItem || !m_returnItem || !m_settingsItem) {
+        cc::CCLog("PageLayer: a page control could not be made");
+        m_previousItem = m_playItem = m_nextItem = nullptr;
+        m_returnItem = m_settingsItem = nullptr;
+        return;
     }
-    for (cc::CCMenuItemFont* text : {m_returnItem, m_settingsItem}) {
+    for (cc::CCMenuItemFont* text : {m_returnItem.get(), m_settingsItem.get()}) {
         text->setFontSizeObj(kTextItemFontSize);
-        text->setColor(kBlue);
+        text->setColor(kTextColour);
     }
-    cc::CCMenu* menu = cc::CCMenu::create(m_previousItem, m_playItem, m_nextItem, m_returnItem, m_settingsItem,
-                                          nullptr);
+    cc::CCMenu* menu = cc::CCMenu::create(m_previousItem.get(), m_playItem.get(), m_nextItem.get(),
+                                          m_returnItem.get(), m_settingsItem.get(), nullptr);
     if (!menu) {
         return;
     }
@@ -133,7 +135,7 @@ void PageLayer<V>::addMenu(const std::string& returnCaption, const std::string& 
     m_nextItem->setPosition(cc::CCPoint(a.ox + a.w / 2 + play.width / 2, a.oy + play.height / 2 + 6));
     m_returnItem->setPosition(cc::CCPoint(a.ox + 60, a.oy + 30));
     m_settingsItem->setPosition(cc::CCPoint(a.ox + a.w - 60, a.oy + 30));
-    addChild(menu, V::kMenuZ);
+    addChild(menu, m_style.menuZOrder);
     // The settings panel is not reachable from a page; manual mode has no play button.
     m_settingsItem->setVisible(false);
     if (pageState().playMode == PlayMode::manual) {
@@ -141,28 +143,24 @@ void PageLayer<V>::addMenu(const std::string& returnCaption, const std::string& 
     }
 }
 
-template <class V>
-void PageLayer<V>::loadPage(int page)
+void PageLayer::loadPage(int page)
 {
     const std::string path = pageLayoutPath(page);
-    if (V::kWritesBuildLines) {
+    if (m_style.writesBuildLines) {
         const BookSettings& s = bookSettings();
         cc::CCLog("-----------page_name----- %s -------------- !", (s.resourceFolder + "/" + s.subName).c_str());
     }
     cc::UIWidget* root = cc::CCSGUIReader::shareReader()->readLayoutFile(path.c_str());
-    m_f.pageRoot = dynamic_cast<cc::Layout*>(root);
-    if (m_f.pageRoot) {
-        m_f.uiLayer->addWidget(m_f.pageRoot);
+    m_pageRoot.reset(dynamic_cast<cc::Layout*>(root));
+    if (m_pageRoot) {
+        m_uiLayer->addWidget(m_pageRoot.get());
     }
 }
 
-template <class V>
-void PageLayer<V>::buildBubble()
+void PageLayer::buildBubble()
 {
-    PageState& state = pageState();
-    state.sentenceBubble = nullptr;
     // Without a page there is nowhere to hang the bubble: the page has none.
-    if (!m_f.pageRoot) {
+    if (!m_pageRoot) {
         return;
     }
     cc::UIButton* bubble = cc::UIButton::create();
@@ -178,20 +176,16 @@ void PageLayer<V>::buildBubble()
     bubble->setPosition(cc::CCPoint(a.ox + a.w / 2, a.oy + a.h));
     bubble->setSize(cc::CCSize(kBubbleWidth, bubble->getContentSize().height * kBubbleHeightFactor));
     bubble->setVisible(false);
-    if (!m_f.pageRoot->addChild(bubble)) {
-        return;
+    if (m_pageRoot->addChild(bubble)) {
+        m_bubble.reset(bubble);
     }
-    m_bubble = bubble;
-    state.sentenceBubble = bubble;
 }
 
-template <class V>
-void PageLayer<V>::bindWordButtons(int page)
+int PageLayer::bindWordButtons(int page)
 {
-    PageState& state = pageState();
-    state.wordCount = 0;
+    int highestIndex = 0;
     m_words.clear();
-    cc::UIWidget* root = m_f.uiLayer->getRootWidget();
+    cc::UIWidget* root = m_uiLayer->getRootWidget();
     const bool ispep = bookSettings().ispep && page != kPageKeepingWordTextures;
     for (int i = 1; i <= kMaxWords; ++i) {
         const std::string name = wordButtonName(page, i);
@@ -208,101 +202,67 @@ void PageLayer<V>::bindWordButtons(int page)
             }
         }
         word->setVisible(false);
-        word->setTouchListener(this, toucheventselector(PageLayer<V>::onWordTouched));
+        word->setTouchListener(this, toucheventselector(PageLayer::onWordTouched));
         word->setTag(wordTag(page, i));
-        state.wordCount = i;
-        m_words[word] = WordInfo{i, word->getPosition()};
+        highestIndex = i;
+        m_words.push_back(BoundWord{cc::CCRefPtr<cc::UIWidget>(word), i, word->getPosition()});
     }
+    return highestIndex;
 }
 
-template <class V>
-void PageLayer<V>::continueOrStopNarration()
+void PageLayer::setPlayImage(cc::CCMenuItemSprite* item, bool playing)
 {
-    PageState& state = pageState();
-    if (state.autoPlay && state.playMode == PlayMode::autoTurn) {
-        if (V::kWritesBuildLines) {
-            cc::CCLog("---------------------------------0000000000000");
-        }
-        unscheduleAllSelectors();
-        schedule(schedule_selector(PageLayer<V>::narrationTick), kFirstTickSeconds);
-        setPlayImage(kPauseImage);
-    } else {
-        state.autoPlay = false;
-        setPlayImage(kPlayImage);
-        unscheduleAllSelectors();
-    }
-}
-
-template <class V>
-void PageLayer<V>::setPlayImage(const char* file)
-{
-    cc::CCSprite* image = m_playItem ? cc::CCSprite::create(file) : nullptr;
+    cc::CCSprite* image = item ? cc::CCSprite::create(playing ? kPauseImage : kPlayImage) : nullptr;
     if (image) {
-        m_playItem->setNormalImage(image);
+        item->setNormalImage(image);
     }
+}
+
+const PageLayer::BoundWord* PageLayer::boundWord(cc::UIWidget* widget) const
+{
+    for (const BoundWord& w : m_words) {
+        if (w.button == widget) {
+            return &w;
+        }
+    }
+    return nullptr;
+}
+
+cc::CCPoint PageLayer::homeOf(cc::UIWidget* word) const
+{
+    const BoundWord* w = boundWord(word);
+    return w ? w->home : (word ? word->getPosition() : cc::CCPoint(0, 0));
 }
 
 // ---- Lifecycle ---------------------------------------------------------------
 
-template <class V>
-void PageLayer<V>::onEnter()
+void PageLayer::onEnter()
 {
     cc::CCLayer::onEnter();
-    cc::CCLog("%s onEnter", V::kSceneName);
+    m_narration->pageEntered();
+    cc::CCLog("%s onEnter", m_style.sceneName);
 }
 
-template <class V>
-void PageLayer<V>::onEnterTransitionDidFinish()
+void PageLayer::onEnterTransitionDidFinish()
 {
     cc::CCLayer::onEnterTransitionDidFinish();
-    cc::CCLog("%s: onEnterTransitionDidFinish", V::kSceneName);
+    cc::CCLog("%s: onEnterTransitionDidFinish", m_style.sceneName);
 }
 
-template <class V>
-void PageLayer<V>::onExit()
+void PageLayer::onExit()
 {
     cc::CCLayer::onExit();
-    // The page entered by a turn is built before this one leaves: forget
-    // only what this page owns, and keep every pointer of the new page.
-    PageState& state = pageState();
-    if (state.sentenceLabel && state.sentenceLabel == m_sentenceLabel) {
-        state.sentenceLabel = nullptr;
-    }
-    if (state.sentenceBubble && state.sentenceBubble == m_bubble) {
-        state.sentenceBubble = nullptr;
-    }
-    if (state.hintLabel && state.hintLabel == m_hintLabel) {
-        state.hintLabel = nullptr;
-    }
-    if (state.currentWord && m_words.count(state.currentWord)) {
-        state.currentWord = nullptr;
-    }
+    // Nothing of a page that left the stage is touched again.
+    m_sentenceLabel = nullptr;
+    m_narration->pageLeft();
     unscheduleAllSelectors();
-    cc::CCLog("%s onExit", V::kSceneName);
+    cc::CCLog("%s onExit", m_style.sceneName);
 }
 
-template <class V>
-void PageLayer<V>::onExitTransitionDidStart()
+void PageLayer::onExitTransitionDidStart()
 {
     cc::CCNode::onExitTransitionDidStart();
-    cc::CCLog("%s: onExitTransitionDidStart", V::kSceneName);
+    cc::CCLog("%s: onExitTransitionDidStart", m_style.sceneName);
 }
-
-template <class V>
-cc::CCPoint PageLayer<V>::homeOf(cc::UIWidget* word) const
-{
-    auto it = m_words.find(word);
-    return it != m_words.end() ? it->second.home : (word ? word->getPosition() : cc::CCPoint(0, 0));
-}
-
-template <class V>
-int PageLayer<V>::wordIndexOf(cc::UIWidget* word) const
-{
-    auto it = m_words.find(word);
-    return it != m_words.end() ? it->second.index : wordIndexFromTag(word->getTag(), bookSettings().currentPage);
-}
-
-template class PageLayer<FirstPageVariant>;
-template class PageLayer<SecondPageVariant>;
 
 } // namespace quibo

@@ -1,24 +1,25 @@
-// The one implementation of a book page: building it from its layout file,
-// turning pages, word taps with highlight, sentence and narration, automatic
-// narration and the repeated-tap hint. TestLayer1 and TestLayer2 are its two
-// variants (pages alternate between them on every turn); the variant decides
-// only the order and z-orders of the children, the field order and the log
-// lines. What the scene around a page does is PageScene's.
+// A book page on stage: built from its layout file with the fixed controls on
+// top, it turns pages by item and swipe, shows the repeated-tap hint, and
+// shows what its Narration tells it (highlight glide, sentence bubble). Which
+// word plays and when is the Narration's; TestLayer1 and TestLayer2 are the
+// two classes pages alternate between, told apart by a PageLayerStyle.
 #pragma once
 
-#include "book/PageState.h"
+#include "book/Narration.h"
 
+#include "base/CCRefPtr.h"
+#include "base/ccTypes.h"
 #include "gui/UIWidget.h"
 #include "scene/CCLayer.h"
 
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 namespace cc {
 class CCLabelTTF;
 class CCMenuItemFont;
 class CCMenuItemImage;
-class CCScene;
+class CCMenuItemSprite;
 class Layout;
 class UIButton;
 class UILayer;
@@ -26,26 +27,15 @@ class UILayer;
 
 namespace quibo {
 
-// Page fields in the order TestLayer1 declares them.
-struct FirstPageFields {
-    cc::UILayer* uiLayer = nullptr; // a child of the page layer
-    int32_t tapCount = 0;
-    float tapRadius = 0;
-    cc::CCPoint lastTouch;
-    cc::Layout* pageRoot = nullptr; // owned by the UI layer's widget tree
+// What tells the two page classes apart; none of it changes what is seen.
+struct PageLayerStyle {
+    const char* sceneName;  // "Scene 1" or "Scene 2" in the lifecycle lines
+    int hintZOrder;         // both put the hint label above the menu,
+    int menuZOrder;         // and the menu above the page's widgets
+    bool writesBuildLines;  // the "page_name" and "0000000000000" lines
 };
 
-// TestLayer2 keeps the tap fields before the UI layer.
-struct SecondPageFields {
-    int32_t tapCount = 0;
-    float tapRadius = 0;
-    cc::UILayer* uiLayer = nullptr;
-    cc::CCPoint lastTouch;
-    cc::Layout* pageRoot = nullptr;
-};
-
-template <class Variant>
-class PageLayer : public cc::CCLayer {
+class PageLayer : public cc::CCLayer, private NarrationPage {
 public:
     ~PageLayer() override;
     // Builds the page shown by bookSettings().currentPage.
@@ -73,21 +63,28 @@ public:
     void onWordTouched(cc::CCObject* sender, cc::TouchEventKind kind);
 
     // Scheduled operations.
-    void narrationTick(float dt);
     void idleCheck(float dt);
     void hideHint(float dt);
 
-    // Inspection for tests and tools.
-    cc::UILayer* getUILayer() const { return m_f.uiLayer; }
-    cc::Layout* getPageRoot() const { return m_f.pageRoot; }
-    int32_t getTapCount() const { return m_f.tapCount; }
-    float getTapRadius() const { return m_f.tapRadius; }
-    const cc::CCPoint& getLastTouch() const { return m_f.lastTouch; }
-    cc::CCMenuItemImage* getPreviousItem() const { return m_previousItem; }
-    cc::CCMenuItemImage* getPlayItem() const { return m_playItem; }
-    cc::CCMenuItemImage* getNextItem() const { return m_nextItem; }
-    cc::CCMenuItemFont* getReturnItem() const { return m_returnItem; }
-    cc::CCMenuItemFont* getSettingsItem() const { return m_settingsItem; }
+    // Inspection for tests, tools and the code around the page.
+    cc::UILayer* getUILayer() const { return m_uiLayer.get(); }
+    cc::Layout* getPageRoot() const { return m_pageRoot.get(); }
+    int32_t getTapCount() const { return m_tapCount; }
+    float getTapRadius() const { return m_tapRadius; }
+    const cc::CCPoint& getLastTouch() const { return m_lastTouch; }
+    cc::CCMenuItemImage* getPreviousItem() const { return m_previousItem.get(); }
+    cc::CCMenuItemImage* getPlayItem() const { return m_playItem.get(); }
+    cc::CCMenuItemImage* getNextItem() const { return m_nextItem.get(); }
+    cc::CCMenuItemFont* getReturnItem() const { return m_returnItem.get(); }
+    cc::CCMenuItemFont* getSettingsItem() const { return m_settingsItem.get(); }
+    cc::CCLabelTTF* getHintLabel() const { return m_hintLabel.get(); }
+    // The bubble behind the sentence; null on a page without a layout.
+    cc::UIButton* getSentenceBubble() const { return m_bubble.get(); }
+    // The label of the sentence shown last; null before the first, after an
+    // entry too long to show, and once the page has left the stage.
+    cc::CCLabelTTF* getSentenceLabel() const { return m_sentenceLabel.get(); }
+    // The page's narration: the highlighted word, the next word, the word count.
+    const Narration& getNarration() const { return *m_narration; }
     int boundWordCount() const { return static_cast<int>(m_words.size()); }
     // The place the layout gave a bound word button.
     cc::CCPoint homeOf(cc::UIWidget* word) const;
@@ -99,66 +96,66 @@ public:
     static constexpr float kTurnSeconds = 0.5f;
     static constexpr int kGlideActionTag = 0x9d1e;
 
+protected:
+    explicit PageLayer(const PageLayerStyle& style);
+    // A new page of the other class, for the page a turn goes to.
+    virtual PageLayer* createOtherPage() const = 0;
+
 private:
-    struct WordInfo {
+    struct BoundWord {
+        cc::CCRefPtr<cc::UIWidget> button;
         int index;
         cc::CCPoint home;
     };
 
+    // Building (PageLayer.cpp).
     void addMenu(const std::string& returnCaption, const std::string& settingsCaption);
     void loadPage(int page);
     void buildBubble();
-    void bindWordButtons(int page);
-    void continueOrStopNarration();
-    void goToPage();
+    int bindWordButtons(int page);
+    void setPlayImage(cc::CCMenuItemSprite* item, bool playing);
+    const BoundWord* boundWord(cc::UIWidget* widget) const;
+
+    // Turning and leaving (PageTurning.cpp).
     void turnBy(int direction);
-    void highlightWord(cc::UIWidget* word, const cc::CCPoint& from);
-    // Hides and unfocuses the highlighted word; its position, or (0, 0).
-    cc::CCPoint dropHighlight();
-    void showSentence(cc::UIWidget* word, const std::string& key);
+    void goToPage();
+
+    // What the narration tells the page (PageWords.cpp).
+    cc::UIWidget* findWordButton(const std::string& name) override;
+    bool hasSentenceBubble() const override;
+    cc::CCPoint unhighlightWord(cc::UIWidget* word) override;
+    void highlightWord(cc::UIWidget* word, const cc::CCPoint& from) override;
+    void keepWordFocused(cc::UIWidget* word) override;
+    void showSentence(cc::UIWidget* word, const std::string* sentence) override;
+    void turnToNextPage() override;
     void removeSentenceLabel();
-    void setPlayImage(const char* file);
-    void startNarrationTick(float delay);
-    int wordIndexOf(cc::UIWidget* word) const;
-    bool ownsWidget(cc::UIWidget* widget) const;
+    void moveBubbleTo(cc::UIWidget* parent);
 
-    typename Variant::Fields m_f;
+    // The colour of the text items, the hint and the sentence.
+    static constexpr cc::ccColor3B kTextColour = {0, 0, 255};
 
-    cc::CCMenuItemImage* m_previousItem = nullptr; // the menu's children
-    cc::CCMenuItemImage* m_playItem = nullptr;
-    cc::CCMenuItemImage* m_nextItem = nullptr;
-    cc::CCMenuItemFont* m_returnItem = nullptr;
-    cc::CCMenuItemFont* m_settingsItem = nullptr;
-    cc::CCLabelTTF* m_hintLabel = nullptr;      // a child of this layer
-    cc::UIButton* m_bubble = nullptr;           // a child of the page root
-    cc::CCLabelTTF* m_sentenceLabel = nullptr;  // the label this page shows, if any
-    std::unordered_map<cc::UIWidget*, WordInfo> m_words; // bound word buttons
+    const PageLayerStyle m_style;
+    cc::CCRefPtr<Narration> m_narration;
+    cc::CCRefPtr<cc::UILayer> m_uiLayer; // a child of the page layer
+    cc::CCRefPtr<cc::Layout> m_pageRoot; // in the UI layer's widget tree
+    cc::CCRefPtr<cc::CCMenuItemImage> m_previousItem; // the menu's children
+    cc::CCRefPtr<cc::CCMenuItemImage> m_playItem;
+    cc::CCRefPtr<cc::CCMenuItemImage> m_nextItem;
+    cc::CCRefPtr<cc::CCMenuItemFont> m_returnItem;
+    cc::CCRefPtr<cc::CCMenuItemFont> m_settingsItem;
+    cc::CCRefPtr<cc::CCLabelTTF> m_hintLabel;     // a child of this layer
+    cc::CCRefPtr<cc::UIButton> m_bubble;          // a child of a container of the page
+    cc::CCRefPtr<cc::CCLabelTTF> m_sentenceLabel; // the label this page shows, if any
+    std::vector<BoundWord> m_words;               // bound word buttons, by index
+
+    int32_t m_tapCount = 0; // consecutive touch-downs near the previous one
+    float m_tapRadius = 0;  // closer than this in both axes is the same place
+    cc::CCPoint m_lastTouch;
     // A swipe is judged only for a touch whose touch-down this page saw.
     bool m_touchDownSeen = false;
     int m_touchDownId = -1;
     // Set once this page asked for another scene; later requests do nothing.
     bool m_leaving = false;
 };
-
-struct FirstPageVariant {
-    using Fields = FirstPageFields;
-    static constexpr const char* kSceneName = "Scene 1";
-    static constexpr bool kUiLayerFirst = false;
-    static constexpr int kHintZ = 10000;
-    static constexpr int kMenuZ = 3;
-    static constexpr bool kWritesBuildLines = true;
-};
-
-struct SecondPageVariant {
-    using Fields = SecondPageFields;
-    static constexpr const char* kSceneName = "Scene 2";
-    static constexpr bool kUiLayerFirst = true;
-    static constexpr int kHintZ = 1000;
-    static constexpr int kMenuZ = 1;
-    static constexpr bool kWritesBuildLines = false;
-};
-
-extern template class PageLayer<FirstPageVariant>;
-extern template class PageLayer<SecondPageVariant>;
 
 } // namespace quibo

@@ -1,15 +1,10 @@
-// The page and narration state that the page being left and the page being
-// entered share while a page-turn transition shows both. It only points at
-// the labels, bubble and word buttons; the pages' node trees own them.
+// What outlives a single page: the page being left and the page being entered
+// exist side by side during a page-turn transition, and the settings panel
+// sits between two pages. Plain values only; what a page shows and which
+// word it highlights are the page's and its narration's.
 #pragma once
 
 #include <cstdint>
-
-namespace cc {
-class CCLabelTTF;
-class UIButton;
-class UIWidget;
-} // namespace cc
 
 namespace quibo {
 
@@ -24,16 +19,10 @@ struct PageState {
     // Back to the start-of-process values (tests).
     void reset() { *this = PageState(); }
 
-    cc::UIWidget* currentWord = nullptr; // highlighted word button
-    int32_t wordCount = 0;               // highest word index found on the page
-    int32_t nextWordIndex = 0;           // word automatic narration plays next
-    bool autoPlay = false;               // automatic narration asked for
-    bool skipIdleTick = false;           // the next silent tick only clears this
-    int32_t turnDirection = 0;           // -1 back, +1 forward
-    PlayMode playMode = PlayMode::autoTurn;
-    cc::CCLabelTTF* sentenceLabel = nullptr;
-    cc::UIButton* sentenceBubble = nullptr;
-    cc::CCLabelTTF* hintLabel = nullptr;
+    bool autoPlay = false;     // automatic narration asked for (the pause image shows)
+    bool skipIdleTick = false; // the next silent narration tick only clears this
+    int32_t turnDirection = 0; // -1 back, +1 forward: the last page turn
+    PlayMode playMode = PlayMode::autoTurn; // written only by the settings panel
 };
 
 // The one record of the process, never destroyed.

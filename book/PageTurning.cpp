@@ -1,35 +1,16 @@
-// Page layer: turning by item, swipe and the end of narration (always to a
-// page of the other class), leaving for the menu or the settings, and the
-// repeated-tap hint. Shared by both variants.
+// Page turning by item, swipe and the end of automatic narration (always to
+// a page of the other class), leaving for the main menu or the settings
+// panel, and the repeated-tap hint. The scenes it goes to build themselves.
 #include "book/PageLayer.h"
-#include "book/PageLayerShared.h"
 
-#include "book/BookPaths.h"
 #include "book/BookSettings.h"
 #include "book/OpenPage.h"
 #include "book/PageScene.h"
+#include "book/PageState.h"
 #include "book/StringTable.h"
-#include "book/TestLayer1.h"
-#include "book/TestLayer2.h"
-#include "book/VisibleArea.h"
-#include "book/WordNaming.h"
 
-#include "actions/CCActions.h"
-#include "audio/SimpleAudioEngine.h"
-#include "base/CCDictionary.h"
 #include "base/CCLog.h"
 #include "base/CCSet.h"
-#include "base/CCString.h"
-#include "gui/CCSGUIReader.h"
-#include "gui/Layout.h"
-#include "gui/UILayer.h"
-#include "gui/UIRootWidget.h"
-#include "gui/WidgetLookup.h"
-#include "gui/widgets/UIButton.h"
-#include "menu/CCMenu.h"
-#include "menu/CCMenuItem.h"
-#include "menu/CCMenuItemLabel.h"
-#include "render/CCSprite.h"
 #include "scene/CCDirector.h"
 #include "scene/CCTouch.h"
 #include "text/CCLabelTTF.h"
@@ -40,37 +21,33 @@
 
 namespace quibo {
 
-using namespace pagelayer;
-
 namespace {
-template <class Variant>
-cc::CCLayer* createOtherPage();
-template <>
-cc::CCLayer* createOtherPage<FirstPageVariant>() { return TestLayer2::create(); }
-template <>
-cc::CCLayer* createOtherPage<SecondPageVariant>() { return TestLayer1::create(); }
+const float kHintWidthInRadii = 8;
+const float kHintSeconds = 3.0f;
+
+cc::CCTouch* firstTouch(cc::CCSet* touches)
+{
+    return touches ? dynamic_cast<cc::CCTouch*>(touches->anyObject()) : nullptr;
+}
 } // namespace
 
 // ---- Turning pages -----------------------------------------------------------
 
-template <class V>
-void PageLayer<V>::turnForward(cc::CCObject*)
+void PageLayer::turnForward(cc::CCObject*)
 {
     if (bookSettings().currentPage < bookSettings().pageMax) {
         turnBy(+1);
     }
 }
 
-template <class V>
-void PageLayer<V>::turnBack(cc::CCObject*)
+void PageLayer::turnBack(cc::CCObject*)
 {
     if (bookSettings().currentPage > bookSettings().pageMin) {
         turnBy(-1);
     }
 }
 
-template <class V>
-void PageLayer<V>::turnBy(int direction)
+void PageLayer::turnBy(int direction)
 {
     // One request to leave per page: a second one (a button pressed in the
     // frame the narration turned the page) would build a page too many.
@@ -83,15 +60,14 @@ void PageLayer<V>::turnBy(int direction)
     goToPage();
 }
 
-template <class V>
-void PageLayer<V>::goToPage()
+void PageLayer::goToPage()
 {
     m_leaving = true;
     unscheduleAllSelectors();
-    PageState& state = pageState();
-    state.currentWord = nullptr;
+    m_narration->stopTicking();
+    m_narration->forgetHighlightedWord();
     PageScene* scene = PageScene::create();
-    cc::CCLayer* layer = scene ? createOtherPage<V>() : nullptr;
+    PageLayer* layer = scene ? createOtherPage() : nullptr;
     if (!layer) {
         cc::CCLog("PageLayer: page %d could not be built", bookSettings().currentPage);
         return;
@@ -99,7 +75,7 @@ void PageLayer<V>::goToPage()
     scene->addChild(layer);
     cc::CCDirector* director = cc::CCDirector::sharedDirector();
     director->setDepthTest(true);
-    cc::CCScene* turn = cc::CCTransitionPageTurn::create(kTurnSeconds, scene, state.turnDirection == -1);
+    cc::CCScene* turn = cc::CCTransitionPageTurn::create(kTurnSeconds, scene, pageState().turnDirection == -1);
     if (!turn) {
         cc::CCLog("PageLayer: the page-turn transition could not be made");
         return;
@@ -107,19 +83,17 @@ void PageLayer<V>::goToPage()
     director->replaceScene(turn);
 }
 
-template <class V>
-void PageLayer<V>::returnToMainMenu(cc::CCObject*)
+void PageLayer::returnToMainMenu(cc::CCObject*)
 {
     if (m_leaving) {
         return;
     }
-    pageState().autoPlay = false;
+    m_narration->cancelAutoPlay();
     unscheduleAllSelectors();
     m_leaving = ::quibo::returnToMainMenu();
 }
 
-template <class V>
-void PageLayer<V>::openSettings(cc::CCObject*)
+void PageLayer::openSettings(cc::CCObject*)
 {
     if (m_leaving) {
         return;
@@ -130,7 +104,9 @@ void PageLayer<V>::openSettings(cc::CCObject*)
         cc::CCLog("PageLayer: no settings panel to open");
         return;
     }
+    // autoPlay stays: the page the panel returns to may go on reading.
     unscheduleAllSelectors();
+    m_narration->stopTicking();
     scene->addChild(panel);
     cc::CCDirector* director = cc::CCDirector::sharedDirector();
     director->setDepthTest(false);
@@ -143,8 +119,7 @@ void PageLayer<V>::openSettings(cc::CCObject*)
 
 // ---- Page touches ------------------------------------------------------------
 
-template <class V>
-void PageLayer<V>::ccTouchesBegan(cc::CCSet* touches, cc::CCEvent*)
+void PageLayer::ccTouchesBegan(cc::CCSet* touches, cc::CCEvent*)
 {
     cc::CCTouch* touch = firstTouch(touches);
     if (!touch) {
@@ -152,31 +127,30 @@ void PageLayer<V>::ccTouchesBegan(cc::CCSet* touches, cc::CCEvent*)
     }
     m_touchDownSeen = true;
     m_touchDownId = touch->getID();
-    const cc::CCPoint prev = m_f.lastTouch;
-    m_f.lastTouch = touch->getLocation();
-    const float dx = std::trunc(prev.x - m_f.lastTouch.x);
-    const float dy = std::trunc(prev.y - m_f.lastTouch.y);
-    if (std::fabs(dx) < m_f.tapRadius && std::fabs(dy) < m_f.tapRadius) {
+    const cc::CCPoint prev = m_lastTouch;
+    m_lastTouch = touch->getLocation();
+    const float dx = std::trunc(prev.x - m_lastTouch.x);
+    const float dy = std::trunc(prev.y - m_lastTouch.y);
+    if (std::fabs(dx) < m_tapRadius && std::fabs(dy) < m_tapRadius) {
         cc::CCLog("ccTouchesBegan  --------=+++--------------");
-        ++m_f.tapCount;
-        if (m_f.tapCount > 1 && m_hintLabel) {
+        ++m_tapCount;
+        if (m_tapCount > 1 && m_hintLabel) {
             const StringTable strings;
-            m_hintLabel->setDimensions(cc::CCSize(m_f.tapRadius * kHintWidthInRadii, 0));
+            m_hintLabel->setDimensions(cc::CCSize(m_tapRadius * kHintWidthInRadii, 0));
             m_hintLabel->setString(strings.caption("nopresenglish").c_str());
             m_hintLabel->setPosition(touch->getLocation());
-            unschedule(schedule_selector(PageLayer<V>::hideHint));
+            unschedule(schedule_selector(PageLayer::hideHint));
             m_hintLabel->setVisible(true);
-            schedule(schedule_selector(PageLayer<V>::hideHint), kHintSeconds);
+            schedule(schedule_selector(PageLayer::hideHint), kHintSeconds);
             cc::CCLog("ccTouchesBegan  --------yes--------------");
         }
     } else {
-        m_f.tapCount = 0;
+        m_tapCount = 0;
     }
     cc::CCLog("ccTouchesBegan  ------------------------");
 }
 
-template <class V>
-void PageLayer<V>::ccTouchesMoved(cc::CCSet* touches, cc::CCEvent*)
+void PageLayer::ccTouchesMoved(cc::CCSet* touches, cc::CCEvent*)
 {
     cc::CCTouch* touch = firstTouch(touches);
     // A finger that came down on the page before this one was on stage is
@@ -186,7 +160,7 @@ void PageLayer<V>::ccTouchesMoved(cc::CCSet* touches, cc::CCEvent*)
     }
     const BookSettings& s = bookSettings();
     const float x = touch->getLocation().x;
-    const float start = m_f.lastTouch.x;
+    const float start = m_lastTouch.x;
     int direction = 0;
     if (x > start) {
         if (x - start >= kSwipeDistance && s.currentPage > s.pageMin) {
@@ -198,13 +172,12 @@ void PageLayer<V>::ccTouchesMoved(cc::CCSet* touches, cc::CCEvent*)
         }
     }
     if (direction != 0 && !m_leaving) {
-        m_f.lastTouch.x = x;
+        m_lastTouch.x = x;
         turnBy(direction);
     }
 }
 
-template <class V>
-void PageLayer<V>::ccTouchesEnded(cc::CCSet* touches, cc::CCEvent*)
+void PageLayer::ccTouchesEnded(cc::CCSet* touches, cc::CCEvent*)
 {
     cc::CCTouch* touch = firstTouch(touches);
     if (touch && touch->getID() == m_touchDownId) {
@@ -212,22 +185,13 @@ void PageLayer<V>::ccTouchesEnded(cc::CCSet* touches, cc::CCEvent*)
     }
 }
 
-template <class V>
-void PageLayer<V>::ccTouchesCancelled(cc::CCSet* touches, cc::CCEvent* event)
-{
-    ccTouchesEnded(touches, event);
-}
+void PageLayer::ccTouchesCancelled(cc::CCSet* touches, cc::CCEvent* event) { ccTouchesEnded(touches, event); }
 
-template <class V>
-void PageLayer<V>::hideHint(float)
+void PageLayer::hideHint(float)
 {
     if (m_hintLabel) {
         m_hintLabel->setVisible(false);
     }
 }
-
-
-template class PageLayer<FirstPageVariant>;
-template class PageLayer<SecondPageVariant>;
 
 } // namespace quibo

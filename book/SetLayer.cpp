@@ -25,36 +25,29 @@ const cc::ccColor3B kPlainTitle = {25, 24, 25};
 // The way back to the page flips at once.
 const float kBackFlipSeconds = 0;
 
-cc::UIWidget*& selected()
-{
-    static cc::UIWidget* button = nullptr; // not retained
-    return button;
-}
-
 void setTitleColour(cc::UIWidget* w, const cc::ccColor3B& colour)
 {
     if (cc::UIButton* b = dynamic_cast<cc::UIButton*>(w)) b->setTitleColor(colour);
 }
 } // namespace
 
-cc::UIWidget* SetLayer::selectedButton() { return selected(); }
-
+SetLayer::SetLayer() = default;
 SetLayer::~SetLayer() = default;
 
 bool SetLayer::init()
 {
     if (!cc::CCLayer::init()) return false;
     m_pendingMode = pageState().playMode;
-    selected() = nullptr;
+    m_selected = nullptr;
 
-    m_uiLayer = cc::UILayer::create();
+    m_uiLayer.reset(cc::UILayer::create());
     if (!m_uiLayer) return false;
     m_uiLayer->scheduleUpdate();
-    addChild(m_uiLayer);
+    addChild(m_uiLayer.get());
 
     const std::string path = settingsLayoutPath();
     cc::UIWidget* root = cc::CCSGUIReader::shareReader()->readLayoutFile(path.c_str());
-    m_panelRoot = dynamic_cast<cc::Layout*>(root);
+    m_panelRoot.reset(dynamic_cast<cc::Layout*>(root));
     if (root) {
         m_uiLayer->getRootWidget()->addChild(root);
     } else {
@@ -108,7 +101,7 @@ void SetLayer::onExitTransitionDidStart()
 
 void SetLayer::markSelected(cc::UIWidget* button)
 {
-    cc::UIWidget* previous = selected();
+    cc::UIWidget* previous = m_selected.get();
     if (previous && previous != button) {
         setTitleColour(previous, kPlainTitle);
         previous->setLookActive(true);
@@ -120,7 +113,7 @@ void SetLayer::markSelected(cc::UIWidget* button)
         }
         previous->onNormalState();
     }
-    selected() = button;
+    m_selected.reset(button);
     button->setLookActive(false);
     button->onDisabledState();
     setTitleColour(button, kMarkedTitle);
@@ -158,7 +151,6 @@ void SetLayer::onSettingTouched(cc::CCObject* sender, cc::TouchEventKind kind)
 
 bool SetLayer::backToPage()
 {
-    pageState().currentWord = nullptr;
     PageScene* scene = PageScene::create();
     TestLayer1* page = scene ? TestLayer1::create() : nullptr;
     if (!page) {

@@ -5,6 +5,7 @@
 
 #include "book/PageState.h"
 
+#include "base/CCRefPtr.h"
 #include "gui/UIWidget.h"
 #include "scene/CCLayer.h"
 
@@ -18,6 +19,7 @@ namespace quibo {
 class SetLayer : public cc::CCLayer {
 public:
     CREATE_FUNC(SetLayer)
+    SetLayer();
     ~SetLayer() override;
     bool init() override;
     void onEnter() override;
@@ -30,13 +32,13 @@ public:
     // run the button again, and a second transition would start out of the first.
     void onSettingTouched(cc::CCObject* sender, cc::TouchEventKind kind);
 
-    // The button that was touched last on any panel; none after a panel is built.
-    static cc::UIWidget* selectedButton();
+    // The button touched last on this panel; none after it is built.
+    cc::UIWidget* selectedButton() const { return m_selected.get(); }
 
     PlayMode getPendingMode() const { return m_pendingMode; }
-    cc::UILayer* getUILayer() const { return m_uiLayer; }
+    cc::UILayer* getUILayer() const { return m_uiLayer.get(); }
     // Null when the layout could not be read or its root is no container.
-    cc::Layout* getPanelRoot() const { return m_panelRoot; }
+    cc::Layout* getPanelRoot() const { return m_panelRoot.get(); }
 
     // Button tags, also what the selector goes by.
     enum Tag { kMain = 1, kManual = 2, kRepeatPage = 3, kAutoTurn = 4, kConfirm = 5, kCancel = 6 };
@@ -46,10 +48,11 @@ private:
     void markSelected(cc::UIWidget* button);
     bool backToPage();
 
-    cc::UILayer* m_uiLayer = nullptr;   // a child of the layer
+    cc::CCRefPtr<cc::UILayer> m_uiLayer; // a child of the layer
     PlayMode m_pendingMode = PlayMode::autoTurn;
-    cc::Layout* m_panelRoot = nullptr;  // owned by the UI layer's widget tree
-    bool m_leaving = false;             // a way out was taken; later touches do nothing
+    cc::CCRefPtr<cc::Layout> m_panelRoot;  // in the UI layer's widget tree
+    cc::CCRefPtr<cc::UIWidget> m_selected; // the panel's button marked as the current choice
+    bool m_leaving = false;                // a way out was taken; later touches do nothing
 };
 
 } // namespace quibo

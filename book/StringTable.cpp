@@ -1,4 +1,4 @@
-// String-table lookups over a retained property-list dictionary.
+// String-table lookups over a held property-list dictionary.
 #include "book/StringTable.h"
 
 #include "book/BookPaths.h"
@@ -11,19 +11,11 @@ namespace quibo {
 StringTable::StringTable(const std::string& path)
     : m_dict(cc::CCDictionary::createWithContentsOfFile(path.c_str()))
 {
-    if (m_dict) {
-        m_dict->retain();
-    }
 }
 
 StringTable::StringTable() : StringTable(stringTablePath()) {}
 
-StringTable::~StringTable()
-{
-    if (m_dict) {
-        m_dict->release();
-    }
-}
+StringTable::~StringTable() = default;
 
 std::string StringTable::caption(const std::string& key) const
 {

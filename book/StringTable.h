@@ -2,6 +2,8 @@
 // missing file or key reads as an empty caption, so a screen always builds.
 #pragma once
 
+#include "base/CCRefPtr.h"
+
 #include <string>
 
 namespace cc {
@@ -20,12 +22,12 @@ public:
     StringTable(const StringTable&) = delete;
     StringTable& operator=(const StringTable&) = delete;
 
-    bool isLoaded() const { return m_dict != nullptr; }
+    bool isLoaded() const { return static_cast<bool>(m_dict); }
     // The caption of the key, or "" when the table or the key is missing.
     std::string caption(const std::string& key) const;
 
 private:
-    cc::CCDictionary* m_dict = nullptr; // retained
+    cc::CCRefPtr<cc::CCDictionary> m_dict;
 };
 
 } // namespace quibo

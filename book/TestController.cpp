@@ -48,6 +48,8 @@ cc::CCScene* TestController::scene()
     return scene;
 }
 
+TestController::TestController() = default;
+
 TestController::~TestController() { cc::releaseUiSingletons(); }
 
 bool TestController::init()
@@ -58,17 +60,17 @@ bool TestController::init()
     audio->setBackgroundMusicVolume(kFullVolume);
     audio->stopBackgroundMusic();
 
-    m_uiLayer = cc::UILayer::create();
+    m_uiLayer.reset(cc::UILayer::create());
     if (!m_uiLayer) return false;
     m_uiLayer->scheduleUpdate();
     cc::UIWidget* root = cc::CCSGUIReader::shareReader()->readLayoutFile(kLayoutFile);
-    m_rootLayout = dynamic_cast<cc::Layout*>(root);
+    m_rootLayout.reset(dynamic_cast<cc::Layout*>(root));
     if (m_rootLayout) {
-        m_uiLayer->getRootWidget()->addChild(m_rootLayout);
+        m_uiLayer->getRootWidget()->addChild(m_rootLayout.get());
     } else if (root) {
         cc::CCLog("TestController: the root of %s is not a container; the menu stays empty", kLayoutFile);
     }
-    addChild(m_uiLayer);
+    addChild(m_uiLayer.get());
 
     bindButton(kContinueButton, toucheventselector(TestController::onContinueReading));
     bindButton(kWordButton, toucheventselector(TestController::onWordLearning));

@@ -3,8 +3,9 @@
 // lead (page scene, selection menu) is plugged in through mainMenuRoutes().
 #pragma once
 
-#include "scene/CCLayer.h"
+#include "base/CCRefPtr.h"
 #include "gui/UIWidget.h"
+#include "scene/CCLayer.h"
 
 namespace cc {
 class CCScene;
@@ -34,14 +35,14 @@ public:
     // the menu could not be built.
     static cc::CCScene* scene();
 
-    TestController() = default;
+    TestController();
     // Releases the process-wide layout-reading services for the next screen.
     ~TestController() override;
     bool init() override;
 
-    cc::UILayer* getUILayer() const { return m_uiLayer; }
+    cc::UILayer* getUILayer() const { return m_uiLayer.get(); }
     // Null when the layout file could not be read or its root is no container.
-    cc::Layout* getRootLayout() const { return m_rootLayout; }
+    cc::Layout* getRootLayout() const { return m_rootLayout.get(); }
 
     static constexpr const char* kLayoutFile = "mainpage/mainpage_1.json";
 
@@ -59,8 +60,8 @@ private:
     void onSelectPage(cc::CCObject* sender, cc::TouchEventKind kind);
     void onQuit(cc::CCObject* sender, cc::TouchEventKind kind);
 
-    cc::UILayer* m_uiLayer = nullptr;    // a child of this layer
-    cc::Layout* m_rootLayout = nullptr;  // owned by the UI layer's widget tree
+    cc::CCRefPtr<cc::UILayer> m_uiLayer;   // a child of this layer
+    cc::CCRefPtr<cc::Layout> m_rootLayout; // in the UI layer's widget tree
     bool m_leaving = false;
 };
 

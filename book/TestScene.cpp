@@ -17,6 +17,7 @@ namespace {
 const float kReturnWidthInUnits = 2.3f;
 } // namespace
 
+TestScene::TestScene() = default;
 TestScene::~TestScene() = default;
 
 void TestScene::onEnter()
@@ -37,7 +38,7 @@ void TestScene::onEnter()
     menu->setPosition(cc::CCPoint(0, 0));
     item->setPosition(cc::CCPoint(a.ox + a.w / 2, u / 2));
     addChild(menu, kReturnMenuZOrder);
-    m_returnMenu = menu;
+    m_returnMenu.reset(menu);
 }
 
 void TestScene::backToMainMenu() { returnToMainMenu(); }

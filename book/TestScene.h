@@ -3,6 +3,7 @@
 // What the scene shows is the subclass's runScene.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "scene/CCScene.h"
 
 namespace cc {
@@ -13,6 +14,7 @@ namespace quibo {
 
 class TestScene : public cc::CCScene {
 public:
+    TestScene();
     ~TestScene() override;
     // The engine's enter, then a fresh return button in a menu of its own.
     void onEnter() override;
@@ -23,14 +25,14 @@ public:
     virtual void backToMainMenu();
 
     // The menu holding the return button added by the latest enter (tests).
-    cc::CCMenu* getReturnMenu() const { return m_returnMenu; }
+    cc::CCMenu* getReturnMenu() const { return m_returnMenu.get(); }
 
     static constexpr int kReturnMenuZOrder = 1;
 
 private:
     void onReturnChosen(cc::CCObject* sender);
 
-    cc::CCMenu* m_returnMenu = nullptr; // a child of the scene
+    cc::CCRefPtr<cc::CCMenu> m_returnMenu; // a child of the scene
 };
 
 } // namespace quibo

@@ -146,7 +146,7 @@ TEST(Narration, PauseDuringAWordResumesWithTheNextAndTapsRedirectTheNarration)
     // Tapping word 3 during word 2 plays it at once; then the page starts over.
     j.tapWord(p.word(1, 3));
     EXPECT_EQ(3u, j.plays());
-    EXPECT_EQ(4, pageState().nextWordIndex);
+    EXPECT_EQ(4, j.page().nextWordIndex());
     j.driver->advance(3.0);
     ASSERT_GE(j.plays(), 4u);
     EXPECT_NE(std::string::npos, j.playEvents()[3].name.find(md5Hex(narrationName(1, 1))));
@@ -164,7 +164,7 @@ TEST(Narration, OnlyThePageOnStagePlaysHighlightsOrSchedules)
     // Turn by button while word 1 plays: the sound stops with the new page build.
     j.tapItem(first.next);
     EXPECT_FALSE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
-    EXPECT_EQ(nullptr, pageState().currentWord);
+    EXPECT_EQ(nullptr, j.page().currentWord());
     // Touch the page while its transition plays: nothing reaches it.
     PageView second = j.page();
     ASSERT_EQ(2, second.variant);
@@ -177,9 +177,9 @@ TEST(Narration, OnlyThePageOnStagePlaysHighlightsOrSchedules)
     const std::vector<cc::AudioEvent> plays = j.playEvents();
     ASSERT_EQ(2u, plays.size());
     EXPECT_NE(std::string::npos, plays[1].name.find(md5Hex(narrationName(2, 1))));
-    EXPECT_EQ(second.word(2, 1), pageState().currentWord);
-    EXPECT_NE(nullptr, pageState().hintLabel);
-    EXPECT_NE(nullptr, pageState().sentenceBubble);
+    EXPECT_EQ(second.word(2, 1), j.page().currentWord());
+    EXPECT_NE(nullptr, j.page().hintLabel());
+    EXPECT_NE(nullptr, j.page().sentenceBubble());
 
     // Swipe while paused, then auto-turn: no sound of page 2 after the turn.
     j.tapItem(second.play); // pause

@@ -46,7 +46,7 @@ inline cc::CCNode* nodeOf(cc::UIWidget* w) { return w->*NodeOf::member(); }
 
 // What the tests read from a page of either class.
 struct PageView {
-    cc::CCLayer* layer = nullptr;
+    PageLayer* layer = nullptr;
     int variant = 0; // 1 or 2
     cc::UILayer* uiLayer = nullptr;
     cc::CCMenuItem* previous = nullptr;
@@ -60,10 +60,17 @@ struct PageView {
         return cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(uiLayer->getRootWidget(),
                                                                        wordButtonName(page, index).c_str());
     }
+    // Read when asked: what the page shows now.
+    cc::CCLabelTTF* sentenceLabel() const { return layer ? layer->getSentenceLabel() : nullptr; }
+    cc::UIButton* sentenceBubble() const { return layer ? layer->getSentenceBubble() : nullptr; }
+    cc::CCLabelTTF* hintLabel() const { return layer ? layer->getHintLabel() : nullptr; }
+    // The page's narration: the highlighted word, the next word, the highest word index.
+    cc::UIWidget* currentWord() const { return layer ? layer->getNarration().currentWord() : nullptr; }
+    int nextWordIndex() const { return layer ? layer->getNarration().nextWordIndex() : 0; }
+    int wordCount() const { return layer ? layer->getNarration().wordCount() : 0; }
 };
 
-template <class L>
-PageView viewOf(L* layer, int variant)
+inline PageView viewOf(PageLayer* layer, int variant)
 {
     PageView v;
     v.layer = layer;

@@ -20,12 +20,12 @@ TEST(PageBuild, BundledFirstPageBindsItsWordsAndShowsTheControls)
     ASSERT_EQ(1, p.variant);
     EXPECT_TRUE(j.driver->logged("-----------page_name----- qovarn_3391_ver10/tale -------------- !"));
     EXPECT_TRUE(j.driver->logged("Scene 1 onEnter"));
-    EXPECT_EQ(14, pageState().wordCount);
-    EXPECT_EQ(1, pageState().nextWordIndex);
+    EXPECT_EQ(14, j.page().wordCount());
+    EXPECT_EQ(1, j.page().nextWordIndex());
     EXPECT_FALSE(pageState().autoPlay);
-    EXPECT_EQ(nullptr, pageState().currentWord);
-    ASSERT_NE(nullptr, pageState().sentenceBubble);
-    EXPECT_FALSE(pageState().sentenceBubble->isVisible());
+    EXPECT_EQ(nullptr, j.page().currentWord());
+    ASSERT_NE(nullptr, j.page().sentenceBubble());
+    EXPECT_FALSE(j.page().sentenceBubble()->isVisible());
     cc::UIWidget* w3 = p.word(1, 3);
     ASSERT_NE(nullptr, w3);
     EXPECT_FALSE(w3->isVisible());
@@ -168,7 +168,7 @@ TEST(PageEntry, MainMenuContinuesAndOpensWordLearningAboveTheLastPage)
     ASSERT_EQ(9, bookSettings().currentPage);
     PageView p = j.page();
     ASSERT_EQ(1, p.variant);
-    EXPECT_GT(pageState().wordCount, 0);
+    EXPECT_GT(j.page().wordCount(), 0);
 
     // Above pageMax: next and a left swipe do nothing, previous goes to 8.
     j.tapItem(p.next);

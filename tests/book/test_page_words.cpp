@@ -30,16 +30,16 @@ TEST(WordTap, BundledWordGlidesFromTheOriginPlaysAndKeepsTheSameWordRule)
     cc::UIWidget* w3 = p.word(1, 3);
     const cc::CCPoint home = w3->getPosition();
     j.tapWord(w3);
-    EXPECT_EQ(w3, pageState().currentWord);
+    EXPECT_EQ(w3, j.page().currentWord());
     EXPECT_TRUE(w3->isVisible());
     EXPECT_TRUE(w3->isFocused());
-    EXPECT_EQ(4, pageState().nextWordIndex);
+    EXPECT_EQ(4, j.page().nextWordIndex());
     EXPECT_EQ("qovarn_3391_ver10/epc/" + md5Hex("mc013.mp3") + ".mp3", j.lastPlayed());
     EXPECT_EQ(1u, j.plays()); // began, moved, ended: the later events do not restart it
     EXPECT_TRUE(j.driver->logged("test11111111111111-------------------===="));
     EXPECT_TRUE(j.driver->logged("test222222222222222-----CCLabelAtlas-------" "-This is Momo.-" "---===="));
-    ASSERT_NE(nullptr, pageState().sentenceLabel);
-    EXPECT_EQ("-This is Momo.-", std::string(pageState().sentenceLabel->getString()));
+    ASSERT_NE(nullptr, j.page().sentenceLabel());
+    EXPECT_EQ("-This is Momo.-", std::string(j.page().sentenceLabel()->getString()));
     // The very first glide starts at (0, 0) of the parent: early on it is far from home.
     const cc::CCPoint early = w3->getPosition();
     EXPECT_GT(std::hypot(early.x - home.x, early.y - home.y), 20.0f);
@@ -55,8 +55,8 @@ TEST(WordTap, BundledWordGlidesFromTheOriginPlaysAndKeepsTheSameWordRule)
     j.driver->advance(3.0);
     ASSERT_FALSE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
     // The idle check hid the sentence, the highlight stays.
-    EXPECT_FALSE(pageState().sentenceLabel->isVisible());
-    EXPECT_FALSE(pageState().sentenceBubble->isVisible());
+    EXPECT_FALSE(j.page().sentenceLabel()->isVisible());
+    EXPECT_FALSE(j.page().sentenceBubble()->isVisible());
     EXPECT_TRUE(w3->isVisible());
     j.tapWord(w3);
     EXPECT_EQ(2u, j.plays());
@@ -68,7 +68,7 @@ TEST(WordTap, BundledWordGlidesFromTheOriginPlaysAndKeepsTheSameWordRule)
     j.tapWord(w5);
     EXPECT_FALSE(w3->isVisible());
     EXPECT_FALSE(w3->isFocused());
-    EXPECT_EQ(w5, pageState().currentWord);
+    EXPECT_EQ(w5, j.page().currentWord());
     EXPECT_EQ(3u, j.plays());
 }
 
@@ -87,29 +87,29 @@ TEST(WordTap, SentenceGoesBelowAWordAboveTheOriginAndAboveOneBelowIt)
     const float g = 960.0f / 40;
 
     j.tapWord(high);
-    cc::CCLabelTTF* label = pageState().sentenceLabel;
+    cc::CCLabelTTF* label = j.page().sentenceLabel();
     ASSERT_NE(nullptr, label);
     const float lh = label->getContentSize().height;
     const float bh = high->getContentSize().height * std::fabs(high->getScaleY());
     EXPECT_FLOAT_EQ(600 - bh / 2 - lh / 2, label->getPositionY());
-    EXPECT_FLOAT_EQ(label->getPositionY() - g / 2, pageState().sentenceBubble->getPosition().y);
-    EXPECT_FLOAT_EQ(lh + g, pageState().sentenceBubble->getSize().height);
-    EXPECT_EQ(high->getParent(), pageState().sentenceBubble->getParent());
+    EXPECT_FLOAT_EQ(label->getPositionY() - g / 2, j.page().sentenceBubble()->getPosition().y);
+    EXPECT_FLOAT_EQ(lh + g, j.page().sentenceBubble()->getSize().height);
+    EXPECT_EQ(high->getParent(), j.page().sentenceBubble()->getParent());
 
     // A word inside the sub-panel: the bubble moves there (held across the
     // move), the label goes above a word that lies below the panel's origin.
     j.tapWord(boxed);
     j.tapWord(low);
-    label = pageState().sentenceLabel;
+    label = j.page().sentenceLabel();
     ASSERT_NE(nullptr, label);
-    EXPECT_EQ(low->getParent(), pageState().sentenceBubble->getParent());
+    EXPECT_EQ(low->getParent(), j.page().sentenceBubble()->getParent());
     EXPECT_FLOAT_EQ(-40 + low->getContentSize().height / 2 + label->getContentSize().height / 2,
                     label->getPositionY());
-    EXPECT_FLOAT_EQ(label->getPositionY() + g / 2, pageState().sentenceBubble->getPosition().y);
+    EXPECT_FLOAT_EQ(label->getPositionY() + g / 2, j.page().sentenceBubble()->getPosition().y);
     // Back to the page root and again: the bubble is alive and usable.
     j.tapWord(high);
-    EXPECT_EQ(high->getParent(), pageState().sentenceBubble->getParent());
-    EXPECT_TRUE(pageState().sentenceBubble->isVisible());
+    EXPECT_EQ(high->getParent(), j.page().sentenceBubble()->getParent());
+    EXPECT_TRUE(j.page().sentenceBubble()->isVisible());
 }
 
 TEST(WordTap, MissingNarrationMissingEntryAndOverlongEntry)
@@ -123,11 +123,11 @@ TEST(WordTap, MissingNarrationMissingEntryAndOverlongEntry)
     j.open(1);
     PageView p = j.page();
     j.tapWord(p.word(1, 1));
-    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    ASSERT_NE(nullptr, j.page().sentenceLabel());
     // Word 2 has no entry: highlight and narration attempt, the bubble is sized 0.
     j.tapWord(p.word(1, 2));
-    EXPECT_EQ(p.word(1, 2), pageState().currentWord);
-    EXPECT_EQ(0, pageState().sentenceBubble->getSize().width);
+    EXPECT_EQ(p.word(1, 2), j.page().currentWord());
+    EXPECT_EQ(0, j.page().sentenceBubble()->getSize().width);
     EXPECT_FALSE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
     // A quick re-tap of a word whose glide still runs ends at its layout place.
     const cc::CCPoint home(300, 600);
@@ -140,8 +140,8 @@ TEST(WordTap, MissingNarrationMissingEntryAndOverlongEntry)
     EXPECT_NEAR(home.y, p.word(1, 2)->getPosition().y, 0.01);
     // 1599 bytes is still shown, with both dashes.
     j.tapWord(p.word(1, 3));
-    ASSERT_NE(nullptr, pageState().sentenceLabel);
-    EXPECT_EQ(1601u, std::string(pageState().sentenceLabel->getString()).size());
+    ASSERT_NE(nullptr, j.page().sentenceLabel());
+    EXPECT_EQ(1601u, std::string(j.page().sentenceLabel()->getString()).size());
 }
 
 TEST(WordTap, EntriesOf1600BytesAreNotShown)
@@ -152,10 +152,10 @@ TEST(WordTap, EntriesOf1600BytesAreNotShown)
     Journey j;
     j.open(1);
     j.tapWord(j.page().word(1, 1));
-    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    ASSERT_NE(nullptr, j.page().sentenceLabel());
     j.tapWord(j.page().word(1, 2));
-    EXPECT_EQ(nullptr, pageState().sentenceLabel);
-    EXPECT_FALSE(pageState().sentenceBubble->isVisible());
+    EXPECT_EQ(nullptr, j.page().sentenceLabel());
+    EXPECT_FALSE(j.page().sentenceBubble()->isVisible());
 }
 
 TEST(PageBuild, GapsDuplicatesPageZeroAndAPageWithoutLayout)
@@ -166,7 +166,7 @@ TEST(PageBuild, GapsDuplicatesPageZeroAndAPageWithoutLayout)
     book.writeStrings({{"str001", "x"}, {"str0015", "Page nought"}});
     Journey j;
     j.open(1);
-    EXPECT_EQ(4, pageState().wordCount);
+    EXPECT_EQ(4, j.page().wordCount());
     EXPECT_EQ(3, j.page().layer == nullptr ? 0 : dynamic_cast<TestLayer1*>(j.page().layer)->boundWordCount());
     // The duplicate in the sub-panel is not bound: the first in pre-order is.
     EXPECT_EQ(11, j.page().word(1, 1)->getTag());
@@ -177,14 +177,14 @@ TEST(PageBuild, GapsDuplicatesPageZeroAndAPageWithoutLayout)
     ASSERT_NE(nullptr, w15);
     j.tapWord(w15);
     EXPECT_EQ("qovarn_3391_ver10/epc/" + md5Hex("mc0015.mp3") + ".mp3", j.lastPlayed());
-    ASSERT_NE(nullptr, pageState().sentenceLabel);
-    EXPECT_EQ("-Page nought-", std::string(pageState().sentenceLabel->getString()));
-    EXPECT_EQ(16, pageState().nextWordIndex);
+    ASSERT_NE(nullptr, j.page().sentenceLabel());
+    EXPECT_EQ("-Page nought-", std::string(j.page().sentenceLabel()->getString()));
+    EXPECT_EQ(16, j.page().nextWordIndex());
 
     // Page 2 has no layout file: controls only, no bubble, no words.
     j.open(2);
-    EXPECT_EQ(nullptr, pageState().sentenceBubble);
-    EXPECT_EQ(0, pageState().wordCount);
+    EXPECT_EQ(nullptr, j.page().sentenceBubble());
+    EXPECT_EQ(0, j.page().wordCount());
     pageState().autoPlay = false;
     j.tapItem(j.page().play);
     j.driver->advance(2.5); // narration ticks on a page without words or bubble
@@ -195,7 +195,7 @@ TEST(Hint, ThirdTouchDownAtTheSamePlaceShowsTheHint)
 {
     Journey j;
     j.open(1);
-    cc::CCLabelTTF* hint = pageState().hintLabel;
+    cc::CCLabelTTF* hint = j.page().hintLabel();
     ASSERT_NE(nullptr, hint);
     const cc::CCPoint a(320, 400);
     j.driver->tap(a);

@@ -16,6 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
 using namespace quibo;
 using namespace quibo::pagetest;
 
@@ -92,7 +97,7 @@ struct MenuJourney : Journey {
     {
         std::vector<int> pages;
         if (!grid()) return pages;
-        for (cc::CCMenuItemLabel* e : grid()->getEntries()) pages.push_back(std::atoi(captionOf(e).c_str()));
+        for (const auto& e : grid()->getEntries()) pages.push_back(std::atoi(captionOf(e.get()).c_str()));
         return pages;
     }
     static std::string captionOf(cc::CCMenuItemLabel* item)
@@ -113,8 +118,8 @@ struct MenuJourney : Journey {
     }
     cc::CCMenuItemLabel* entryFor(int page) const
     {
-        for (cc::CCMenuItemLabel* e : grid()->getEntries()) {
-            if (captionOf(e) == std::to_string(page) + " ") return e;
+        for (const auto& e : grid()->getEntries()) {
+            if (captionOf(e.get()) == std::to_string(page) + " ") return e.get();
         }
         return nullptr;
     }
@@ -194,7 +199,7 @@ TEST(SelectionMenu, ReopensOnTheScreenLastShownAndSlidesInAnew)
     j.driver->step();
     ASSERT_NE(nullptr, j.grid());
     EXPECT_EQ(range(21, 40), j.shownPages());
-    cc::CCMenuItemLabel* first = j.grid()->getEntries()[0];
+    cc::CCMenuItemLabel* first = j.grid()->getEntries()[0].get();
     EXPECT_LT(first->getPosition().x, 0); // still coming in from the left
     j.driver->advance(kSettle);
     EXPECT_NEAR(80, first->getPosition().x, 0.01);
@@ -260,7 +265,7 @@ TEST(SelectionMenu, TwentyOnePagesLeaveOneEntryOnTheSecondScreen)
 
     // Choosing on a later screen counts from that screen's first page.
     j.choose(j.grid()->getNextButton());
-    j.choose(j.grid()->getEntries()[0]);
+    j.choose(j.grid()->getEntries()[0].get());
     EXPECT_EQ(21, bookSettings().currentPage);
 }
 
@@ -300,7 +305,8 @@ TEST(SelectionMenu, SlideInStartsHalfAWindowOutAndEndsInPlace)
     ASSERT_TRUE(scene->runScene());
     MenuLayerMainMenu* g = scene->getMenuLayer();
     ASSERT_EQ(5u, g->getEntries().size());
-    std::vector<cc::CCNode*> added(g->getEntries().begin(), g->getEntries().end());
+    std::vector<cc::CCNode*> added;
+    for (const auto& e : g->getEntries()) added.push_back(e.get());
     added.push_back(g->getPreviousButton());
     added.push_back(g->getNextButton());
     const float endX[] = {80, 240, 400, 560, 80, 128, 512};
@@ -341,7 +347,7 @@ TEST(SelectionMenu, RowsStopWhenNoRoomIsLeftAndPositionsFollowTheGrid)
     const float rowY[] = {848, 688, 528, 368, 208};
     const float colX[] = {80, 240, 400, 560};
     for (int i = 0; i < 20; ++i) {
-        cc::CCMenuItemLabel* e = g->getEntries()[i];
+        cc::CCMenuItemLabel* e = g->getEntries()[i].get();
         EXPECT_NEAR(colX[i % 4], e->getPosition().x, 0.01) << i;
         EXPECT_NEAR(rowY[i / 4], e->getPosition().y, 0.01) << i;
         EXPECT_EQ(MenuLayerMainMenu::kEntryZOrderBase + i, e->getZOrder());
@@ -400,5 +406,12 @@ TEST(SelectionMenu, DrawnGridShowsRedSquaresAndAGreyEnd)
     ASSERT_TRUE(cc::CCFrameCapture::pixelAtDesignPoint(cc::CCPoint(512 + 85, 40 - 30), px));
     EXPECT_GT(px.r, 180);
     EXPECT_GT(px.b, 180);
-    EXPECT_TRUE(j.driver->screenshot("/tmp/quibo_selection_grid.png"));
+    // The picture goes to a folder of this test's own, removed at the end.
+    char pattern[] = "/tmp/quibo_grid_XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    ASSERT_NE(nullptr, dir);
+    const std::string shot = std::string(dir) + "/selection_grid.png";
+    EXPECT_TRUE(j.driver->screenshot(shot));
+    std::remove(shot.c_str());
+    rmdir(dir);
 }

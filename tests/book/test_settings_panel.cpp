@@ -65,7 +65,7 @@ TEST(SettingsPanel, BuildsSixTaggedButtonsAndWritesItsLifecycleLines)
         ASSERT_NE(nullptr, b) << names[tag - 1];
         EXPECT_EQ(tag, b->getTag());
     }
-    EXPECT_EQ(nullptr, SetLayer::selectedButton());
+    EXPECT_EQ(nullptr, j.panel->selectedButton());
     EXPECT_EQ(PlayMode::autoTurn, j.panel->getPendingMode());
     EXPECT_TRUE(j.driver->logged("SetLayer  onEnter"));
     EXPECT_TRUE(j.driver->logged("SetLayer 2: onEnterTransitionDidFinish"));
@@ -102,7 +102,7 @@ TEST(SettingsPanel, ChosenThenCancelledModeLeavesPlayModeConfirmedSetsIt)
     pageState().playMode = PlayMode::repeatPage;
     j.openPanel();
     EXPECT_EQ(PlayMode::repeatPage, j.panel->getPendingMode());
-    EXPECT_EQ(nullptr, SetLayer::selectedButton());
+    EXPECT_EQ(nullptr, j.panel->selectedButton());
     j.touch("bnok"); // confirming without a choice keeps the mode
     j.pageAfterFlip();
     EXPECT_EQ(PlayMode::repeatPage, pageState().playMode);
@@ -114,7 +114,7 @@ TEST(SettingsPanel, ChosenThenCancelledModeLeavesPlayModeConfirmedSetsIt)
     ASSERT_EQ(1, p.variant);
     EXPECT_EQ(PlayMode::manual, pageState().playMode);
     EXPECT_FALSE(p.play->isVisible()); // the page took the mode at once
-    EXPECT_EQ(nullptr, pageState().currentWord);
+    EXPECT_EQ(nullptr, j.page().currentWord());
 }
 
 TEST(SettingsPanel, TheMarkMovesToTheLastTouchedButton)
@@ -124,7 +124,7 @@ TEST(SettingsPanel, TheMarkMovesToTheLastTouchedButton)
     cc::UIButton* again = j.button("bnaotopage");
     cc::UIButton* aoto = j.button("bnaoto");
     j.touch("bnaotopage");
-    EXPECT_EQ(again, SetLayer::selectedButton());
+    EXPECT_EQ(again, j.panel->selectedButton());
     EXPECT_FALSE(again->isLookActive());
     EXPECT_TRUE(again->getTitleColor() == kMarked);
     ASSERT_NE(nullptr, again->getDisabledRenderer());
@@ -133,12 +133,12 @@ TEST(SettingsPanel, TheMarkMovesToTheLastTouchedButton)
 
     // Touching it again keeps it marked.
     j.touch("bnaotopage");
-    EXPECT_EQ(again, SetLayer::selectedButton());
+    EXPECT_EQ(again, j.panel->selectedButton());
     EXPECT_FALSE(again->isLookActive());
     EXPECT_TRUE(again->getDisabledRenderer()->isVisible());
 
     j.touch("bnaoto");
-    EXPECT_EQ(aoto, SetLayer::selectedButton());
+    EXPECT_EQ(aoto, j.panel->selectedButton());
     EXPECT_TRUE(again->isLookActive());
     EXPECT_EQ(cc::LOOK_STYLE_NORMAL, again->getLookStyle());
     EXPECT_TRUE(again->getTitleColor() == kPlain);
@@ -151,7 +151,7 @@ TEST(SettingsPanel, TheMarkMovesToTheLastTouchedButton)
     // The button given back its look presses and marks as before.
     j.driver->touchDown(worldOf(again, again->getPosition()));
     j.driver->step();
-    EXPECT_EQ(again, SetLayer::selectedButton());
+    EXPECT_EQ(again, j.panel->selectedButton());
     EXPECT_TRUE(again->getDisabledRenderer()->isVisible());
     j.driver->touchUp(worldOf(again, again->getPosition()));
     j.driver->step();
@@ -194,7 +194,7 @@ TEST(SettingsPanel, LaterEventsOfATouchDoNotLeaveAgain)
     j.driver->step(2);
     EXPECT_EQ(j.panel, static_cast<cc::CCNode*>(j.running()->getChildren()->objectAtIndex(0)));
     EXPECT_EQ(PlayMode::autoTurn, j.panel->getPendingMode());
-    EXPECT_EQ(nullptr, SetLayer::selectedButton());
+    EXPECT_EQ(nullptr, j.panel->selectedButton());
 
     // One touch on confirm, dragged over cancel: one flip, one page.
     j.driver->clearLog();

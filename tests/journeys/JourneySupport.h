@@ -154,8 +154,8 @@ struct App {
     cc::CCMenuItemLabel* entryFor(int page) const
     {
         if (!grid()) return nullptr;
-        for (cc::CCMenuItemLabel* e : grid()->getEntries()) {
-            if (captionOf(e) == std::to_string(page) + " ") return e;
+        for (const auto& e : grid()->getEntries()) {
+            if (captionOf(e.get()) == std::to_string(page) + " ") return e.get();
         }
         return nullptr;
     }

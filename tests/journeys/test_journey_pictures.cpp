@@ -107,8 +107,8 @@ TEST(Pictures, TheJourneyAtItsKeyMoments)
     a.tapWord(word);
     a.driver->advance(0.3);
     a.driver->step();
-    cc::UIButton* bubble = pageState().sentenceBubble;
-    cc::CCLabelTTF* label = pageState().sentenceLabel;
+    cc::UIButton* bubble = a.page().sentenceBubble();
+    cc::CCLabelTTF* label = a.page().sentenceLabel();
     ASSERT_TRUE(shown(bubble));
     ASSERT_NE(nullptr, label);
     // The strip of the bubble below its label holds no text; just below the bubble lies the box again.
@@ -189,7 +189,7 @@ TEST(Pictures, TheJourneyAtItsKeyMoments)
     const cc::CCPoint finger(320, 420);
     for (int k = 0; k < 3; ++k) a.tapAt(finger);
     a.driver->step();
-    ASSERT_TRUE(pageState().hintLabel->isVisible());
+    ASSERT_TRUE(a.page().hintLabel()->isVisible());
     EXPECT_TRUE(a.driver->screenshot(artefact("6_hint.png")));
     int blue = 0;
     for (float dx = -120; dx <= 120; dx += 3) {
@@ -217,7 +217,7 @@ TEST(Pictures, AWordLearningSentenceIsDrawnAboveTheCards)
     a.driver->advance(0.2);
     a.driver->step();
     EXPECT_TRUE(a.driver->screenshot(artefact("7_word_learning_bubble.png")));
-    cc::UIButton* bubble = pageState().sentenceBubble;
+    cc::UIButton* bubble = a.page().sentenceBubble();
     ASSERT_TRUE(shown(bubble));
     // Where the bubble covers the card below it, the frame shows the bubble, not the card.
     const cc::CCPoint c = centreOf(bubble);

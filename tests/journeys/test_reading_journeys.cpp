@@ -97,7 +97,7 @@ TEST(Journey, AChildChoosesAPageInTheGridTapsWordsAndComesBack)
         ASSERT_NE(nullptr, v.word(3, i));
         EXPECT_FALSE(v.word(3, i)->isVisible()) << "word " << i << " is invisible until tapped";
     }
-    EXPECT_FALSE(pageState().sentenceBubble->isVisible());
+    EXPECT_FALSE(a.page().sentenceBubble()->isVisible());
 
     // A word tap: highlight glides to the word, the sentence shows below it, its narration plays.
     cc::UIWidget* two = v.word(3, 2);
@@ -109,11 +109,11 @@ TEST(Journey, AChildChoosesAPageInTheGridTapsWordsAndComesBack)
     EXPECT_TRUE(shown(two));
     EXPECT_TRUE(two->isFocused());
     EXPECT_TRUE(a.driver->logged("test11111111111111-------------------===="));
-    ASSERT_NE(nullptr, pageState().sentenceLabel);
+    ASSERT_NE(nullptr, a.page().sentenceLabel());
     EXPECT_EQ("-The wind pulled the kite up, up, up into the blue sky.-",
-              std::string(pageState().sentenceLabel->getString()));
-    EXPECT_TRUE(pageState().sentenceLabel->isVisible());
-    cc::UIButton* bubble = pageState().sentenceBubble;
+              std::string(a.page().sentenceLabel()->getString()));
+    EXPECT_TRUE(a.page().sentenceLabel()->isVisible());
+    cc::UIButton* bubble = a.page().sentenceBubble();
     EXPECT_TRUE(shown(bubble));
     EXPECT_EQ(two->getParent(), bubble->getParent()) << "the bubble moved next to the word";
     EXPECT_LT(bubble->getPosition().y, home.y) << "the word lies above its parent's origin: bubble below it";
@@ -145,7 +145,7 @@ TEST(Journey, AChildChoosesAPageInTheGridTapsWordsAndComesBack)
     const double endedAt = a.sim->last(cc::AudioEvent::Kind::End)->time;
     a.driver->advance(1.05);
     EXPECT_FALSE(bubble->isVisible());
-    EXPECT_FALSE(pageState().sentenceLabel->isVisible());
+    EXPECT_FALSE(a.page().sentenceLabel()->isVisible());
     EXPECT_TRUE(shown(five));
     EXPECT_GT(a.driver->now(), endedAt);
 
@@ -303,7 +303,7 @@ TEST(Journey, SwipesTurnPagesBothWaysWithATransition)
     a.tapItem(a.page().next);
     a.driver->advance(kTurn);
     EXPECT_EQ(2, bookSettings().currentPage);
-    EXPECT_EQ(nullptr, pageState().currentWord);
+    EXPECT_EQ(nullptr, a.page().currentWord());
 }
 
 TEST(Journey, TheWordLearningSectionAndBackToQuit)
@@ -329,7 +329,7 @@ TEST(Journey, TheWordLearningSectionAndBackToQuit)
     a.driver->advance(0.6);
     EXPECT_TRUE(shown(first));
     EXPECT_EQ(narrationFileOf(9, 1), a.events(cc::AudioEvent::Kind::Play).back().name);
-    cc::UIButton* bubble = pageState().sentenceBubble;
+    cc::UIButton* bubble = a.page().sentenceBubble();
     ASSERT_TRUE(shown(bubble));
     EXPECT_EQ(first->getParent(), bubble->getParent());
     cc::UIWidget* card3 = cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(v.uiLayer->getRootWidget(), "card3");
@@ -376,12 +376,12 @@ TEST(Journey, TheGridReturnButtonAndTheHint)
     const cc::CCPoint at(320, 420);
     a.tapAt(at);
     a.tapAt(at);
-    EXPECT_FALSE(pageState().hintLabel->isVisible());
+    EXPECT_FALSE(a.page().hintLabel()->isVisible());
     a.tapAt(at);
-    EXPECT_TRUE(pageState().hintLabel->isVisible());
+    EXPECT_TRUE(a.page().hintLabel()->isVisible());
     EXPECT_TRUE(a.driver->logged("ccTouchesBegan  --------yes--------------"));
-    EXPECT_NEAR(at.x, pageState().hintLabel->getPosition().x, 0.5);
-    EXPECT_NEAR(at.y, pageState().hintLabel->getPosition().y, 0.5);
+    EXPECT_NEAR(at.x, a.page().hintLabel()->getPosition().x, 0.5);
+    EXPECT_NEAR(at.y, a.page().hintLabel()->getPosition().y, 0.5);
     a.driver->advance(3.1);
-    EXPECT_FALSE(pageState().hintLabel->isVisible());
+    EXPECT_FALSE(a.page().hintLabel()->isVisible());
 }
