@@ -147,19 +147,27 @@ void PlaceKeeper::watch()
     m_seenStarted = bookSettings().readingStarted;
 }
 
-void PlaceKeeper::update(float)
+void PlaceKeeper::update(float dt)
 {
     const int page = bookSettings().currentPage;
     const int mode = static_cast<int>(pageState().playMode);
     const bool started = bookSettings().readingStarted;
-    if (page == m_seenPage && mode == m_seenMode && started == m_seenStarted) {
+    if (page != m_seenPage || mode != m_seenMode || started != m_seenStarted) {
+        m_seenPage = page;
+        m_seenMode = mode;
+        m_seenStarted = started;
+        m_hasPlace = true;
+        m_unwritten = true;
+        m_quietFor = 0.0f;
         return;
     }
-    m_seenPage = page;
-    m_seenMode = mode;
-    m_seenStarted = started;
-    m_hasPlace = true;
-    write();
+    if (m_unwritten) {
+        m_quietFor += dt;
+        if (m_quietFor >= kQuietSeconds) {
+            m_unwritten = false;
+            write();
+        }
+    }
 }
 
 void PlaceKeeper::write()
@@ -181,6 +189,7 @@ void PlaceKeeper::finish()
     }
     m_active = false;
     m_hasPendingPage = false;
+    m_unwritten = false;
     if (m_scheduler) {
         m_scheduler->unscheduleUpdateForTarget(this);
         m_scheduler->release();

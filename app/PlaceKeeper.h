@@ -1,8 +1,9 @@
 // The remembered place while the program runs: at start it reads the book's
 // place file and puts the play mode back, and the page once the main menu
 // has read the book's page range; then a per-frame check writes the file
-// whenever the page or the play mode changed, and once more at exit. The
-// file's text is PlaceFile's; the OS calls are the platform's.
+// once the page or the play mode changed and has stayed so for a moment, and
+// once more at exit. The file's text is PlaceFile's; the OS calls are the
+// platform's.
 #pragma once
 
 #include "app/PlaceFile.h"
@@ -38,8 +39,11 @@ public:
     void finish();
 
     // The per-frame check: compares the page, the play mode and whether
-    // reading started with what it saw last, and writes on a change.
+    // reading started with what it saw last; a change is written once
+    // nothing changed for kQuietSeconds, so the flush to disk never falls in
+    // the frames of a page-turn transition.
     void update(float dt) override;
+    static constexpr float kQuietSeconds = 0.75f;
 
     // The place file's path, empty until start() found the book.
     const std::string& placePath() const { return m_path; }
@@ -63,6 +67,8 @@ private:
     int m_seenPage = 0;
     int m_seenMode = 0;
     bool m_seenStarted = false;
+    bool m_unwritten = false; // a change waits for the quiet time
+    float m_quietFor = 0.0f;
 };
 
 } // namespace quibo

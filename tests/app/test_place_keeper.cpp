@@ -153,24 +153,38 @@ TEST_F(RememberedPlace, KeptOnEveryPageChangeAndTakenBackAtTheNextStart)
         driver->advance(0.5);
         EXPECT_NE(0, access(placePath.c_str(), F_OK));
 
-        // Word learning opens page 9: kept within the frame.
+        // Word learning opens page 9: kept once the page has settled, after
+        // the frames of its entry.
         driver->tap(kWordsAt);
         driver->step();
         EXPECT_EQ(9, bookSettings().currentPage);
+        driver->advance(PlaceKeeper::kQuietSeconds - 0.1);
+        EXPECT_NE(0, access(placePath.c_str(), F_OK));
+        driver->advance(0.15);
         EXPECT_EQ(9, readPlace().page);
         EXPECT_EQ(3, readPlace().playMode);
-        // A swipe to the right turns back to page 8, and a new play mode.
+        // A swipe to the right turns back to page 8 (its transition takes
+        // 0.5 s), and a new play mode.
         driver->advance(1.0);
         driver->drag(cc::CCPoint(200, 300), cc::CCPoint(400, 300), 4);
-        driver->advance(1.0);
         EXPECT_EQ(8, bookSettings().currentPage);
+        driver->advance(0.5);
+        EXPECT_EQ(9, readPlace().page);
+        driver->advance(0.5);
         EXPECT_EQ(8, readPlace().page);
         pageState().playMode = PlayMode::repeatPage;
+        driver->advance(1.0);
+        EXPECT_EQ(2, readPlace().playMode);
+        // A change in the last moment before the end is not lost.
+        pageState().playMode = PlayMode::manual;
         driver->step();
         EXPECT_EQ(2, readPlace().playMode);
-        // At exit once more, then nothing.
-        std::remove(placePath.c_str());
         keeper.finish();
+        EXPECT_EQ(1, readPlace().playMode);
+        // At exit once more, then nothing.
+        pageState().playMode = PlayMode::repeatPage;
+        keeper.finish();
+        EXPECT_EQ(1, readPlace().playMode);
         EXPECT_EQ(8, readPlace().page);
         EXPECT_EQ(1u, rememberLines(log).size());
     }
@@ -183,7 +197,7 @@ TEST_F(RememberedPlace, KeptOnEveryPageChangeAndTakenBackAtTheNextStart)
     PlaceKeeper keeper(PlaceKeeper::defaultStateFolder());
     cc::UIWidget* goOn = launch(keeper);
     EXPECT_TRUE(rememberLines(log).empty());
-    EXPECT_EQ(PlayMode::repeatPage, pageState().playMode);
+    EXPECT_EQ(PlayMode::manual, pageState().playMode);
     EXPECT_TRUE(bookSettings().readingStarted);
     EXPECT_EQ(8, bookSettings().currentPage);
     ASSERT_NE(nullptr, goOn);
@@ -192,9 +206,10 @@ TEST_F(RememberedPlace, KeptOnEveryPageChangeAndTakenBackAtTheNextStart)
     driver->step();
     EXPECT_EQ(8, bookSettings().currentPage);
     EXPECT_NE(nullptr, dynamic_cast<PageScene*>(driver->director()->getRunningScene()));
+    std::remove(placePath.c_str());
     keeper.finish();
     EXPECT_EQ(8, readPlace().page);
-    EXPECT_EQ(2, readPlace().playMode);
+    EXPECT_EQ(1, readPlace().playMode);
 }
 
 TEST_F(RememberedPlace, BadPlaceFilesAreIgnoredWithOneLineAndLeftAsTheyWere)
@@ -275,7 +290,7 @@ TEST_F(RememberedPlace, BadPlaceFilesAreIgnoredWithOneLineAndLeftAsTheyWere)
     EXPECT_NE(std::string::npos, rememberLines(log)[0].find("not a regular file; ignored")) << rememberLines(log)[0];
     // Reading a page then cannot be kept: one line a try, nothing breaks.
     driver->tap(kWordsAt);
-    driver->step();
+    driver->advance(1.0);
     ASSERT_EQ(2u, rememberLines(log).size());
     EXPECT_EQ(0u, rememberLines(log)[1].find("remember: cannot keep the place in " + placePath + ": "));
     keeper.finish();
