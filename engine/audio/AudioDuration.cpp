@@ -71,7 +71,8 @@ double decodedAudioDuration(const std::string& fullPath, float speed, std::strin
     if (!decodeAudioFile(fullPath, samples, error)) {
         return -1.0;
     }
-    const long frames = TimeStretch::stretchedFrames(std::move(samples), MixerDevice::channels(), MixerDevice::frequency(), speed);
+    const long frames =
+        TimeStretch::stretchedFrames(std::move(samples), MixerDevice::channels(), MixerDevice::frequency(), speed);
     if (frames <= 0) {
         error = "nothing left after the time stretch";
         return -1.0;
