@@ -1,9 +1,11 @@
 // The process entry's work: the window is titled and sized from the display's
-// full-screen client height before the engine's loop runs.
+// full-screen client height before the engine's loop runs. The reader's own
+// options (speed, remembered place) hold for the whole run.
 #include "app/AppMain.h"
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/ReaderOptions.h"
 #include "app/SimulateRunner.h"
 #include "app/WindowSize.h"
 
@@ -33,13 +35,18 @@ int runQuibo(const std::vector<std::string>& args)
     case CommandLine::Action::Error:
         std::fprintf(stderr, "%s\n", line.error.c_str());
         return kUsageExitStatus;
-    case CommandLine::Action::Simulate:
+    case CommandLine::Action::Simulate: {
+        // A test or a book maker's check: never the user's settings file.
+        useResourceDirectory(line.resourcesDir);
+        ReaderSession reader(line, ReaderSession::Settings::Ignore);
         return runSimulation({line.scriptPath, line.tracePath, line.resourcesDir});
+    }
     case CommandLine::Action::OpenWindow:
         break;
     }
 
     useResourceDirectory(line.resourcesDir);
+    ReaderSession reader(line, ReaderSession::Settings::Read);
     AppDelegate app;
     cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
     view->setViewName(kViewName);

@@ -25,11 +25,17 @@ CommandLine failed(const std::string& message)
 std::string usageText()
 {
     return "usage: quibo [--resources DIR] [--simulate SCRIPT [--trace FILE]]\n"
+           "             [--narration-speed X] [--remember]\n"
            "  --resources DIR   read the book from DIR (holding String.xml and the book folder)\n"
            "  --simulate SCRIPT run headless on a virtual clock, driven by the commands in SCRIPT\n"
            "  --trace FILE      with --simulate: write one JSON object a line to FILE\n"
+           "  --narration-speed X\n"
+           "                    narrate at X times the recorded speed, 0.5 to 2.0, pitch kept\n"
+           "  --remember        keep the page and the play mode for the next start\n"
            "  --help            print this text\n"
-           "Without options the bundled book opens in a window.\n";
+           "Without options the bundled book opens in a window. Settings are read from\n"
+           "$XDG_CONFIG_HOME/quibo/quibo.conf (~/.config/quibo/quibo.conf) by window runs;\n"
+           "the command line wins over them.\n";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& args)
@@ -43,7 +49,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             help.action = CommandLine::Action::Help;
             return help;
         }
-        const bool takesValue = arg == "--resources" || arg == "--simulate" || arg == "--trace";
+        if (arg == "--remember") {
+            line.remember = true;
+            continue;
+        }
+        const bool takesValue = arg == "--resources" || arg == "--simulate" || arg == "--trace" ||
+                                arg == "--narration-speed";
         if (!takesValue) {
             return failed("quibo: unknown option '" + arg + "' (try --help)");
         }
@@ -56,6 +67,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
                 return failed("quibo: resource directory '" + value + "' does not exist");
             }
             line.resourcesDir = value;
+        } else if (arg == "--narration-speed") {
+            line.hasNarrationSpeed = true;
+            line.narrationSpeed = value;
         } else if (arg == "--simulate") {
             simulate = true;
             line.scriptPath = value;

@@ -1,6 +1,7 @@
 // The options of the quibo program, for book makers and tests: another
-// resource directory, a headless scripted run and its trace. Running what
-// they ask for is AppMain's.
+// resource directory, a headless scripted run and its trace; and for readers:
+// the narration speed and a remembered place. Running what they ask for is
+// AppMain's.
 #pragma once
 
 #include <string>
@@ -16,6 +17,11 @@ struct CommandLine {
     std::string scriptPath;   // --simulate
     std::string tracePath;    // --trace (simulate runs only)
     std::string error;        // the one line to print for Action::Error
+
+    // Reader options; checking the speed's value is ReaderOptions'.
+    bool hasNarrationSpeed = false; // --narration-speed X
+    std::string narrationSpeed;     // X as given
+    bool remember = false;          // --remember
 };
 
 // Reads the arguments after the program name. A DIR that is not a directory,

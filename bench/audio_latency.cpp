@@ -4,7 +4,8 @@
 // to the driver, and the wait until a sample loud enough to hear is handed
 // over (this last one includes the silence an MP3 encoder puts in front of
 // every file). The device then plays the buffer out, up to one buffer more on
-// real hardware. Usage: audio_latency [file.mp3] [runs]
+// real hardware. At a speed other than 1 the call also decodes the whole file
+// for the time stretch. Usage: audio_latency [file.mp3] [runs] [speed]
 #include "audio/MixerDevice.h"
 #include "audio/SimpleAudioEngine.h"
 
@@ -49,8 +50,9 @@ void afterMix(void*, Uint8* stream, int len)
     if (!s_armed.load()) {
         return;
     }
-    // Mix_PlayMusic holds the audio lock that every mix runs under, so the
-    // first mix to finish after the call returned started the track.
+    // Mix_PlayMusic (Mix_HookMusic for a stretched track) holds the audio
+    // lock that every mix runs under, so the first mix to finish after the
+    // call returned started the track.
     const long long now = nowNs();
     const long long returned = s_playReturnedNs.load();
     if (returned != 0 && now >= returned && s_firstBufferNs.load() == 0) {
@@ -88,7 +90,9 @@ int main(int argc, char** argv)
 {
     const std::string file = argc > 1 ? argv[1] : defaultFile();
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 40;
+    const float speed = argc > 3 ? static_cast<float>(std::atof(argv[3])) : 1.0f;
     SimpleAudioEngine* engine = SimpleAudioEngine::sharedEngine();
+    engine->setBackgroundMusicSpeed(speed);
 
     // The engine's first use opens the device; then the first play of all.
     long long t0 = nowNs();
@@ -135,8 +139,9 @@ int main(int argc, char** argv)
 
     const int frames = s_bufferBytes.load() / MixerDevice::bytesPerFrame();
     const double bufferMs = 1000.0 * frames / MixerDevice::frequency();
-    std::printf("driver %s, buffer %d frames at %d Hz = %.1f ms, file %s\n", MixerDevice::driverName().c_str(), frames,
-                MixerDevice::frequency(), bufferMs, file.c_str());
+    std::printf("driver %s, buffer %d frames at %d Hz = %.1f ms, speed %.2fx, file %s\n",
+                MixerDevice::driverName().c_str(), frames, MixerDevice::frequency(), bufferMs,
+                engine->getBackgroundMusicSpeed(), file.c_str());
     std::printf("device open on first use            %6.2f ms\n", openMs);
     std::printf("first play call                     %6.2f ms\n", coldCallMs);
     if (soundMs.empty()) {

@@ -56,6 +56,7 @@ bool TestController::init()
 {
     if (!cc::CCLayer::init()) return false;
     readBookConfiguration();
+    if (mainMenuRoutes().configurationRead) mainMenuRoutes().configurationRead();
     cc::SimpleAudioEngine* audio = cc::SimpleAudioEngine::sharedEngine();
     audio->setBackgroundMusicVolume(kFullVolume);
     audio->stopBackgroundMusic();

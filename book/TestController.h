@@ -25,6 +25,10 @@ struct MainMenuRoutes {
     bool (*openPage)() = nullptr;
     // Shows the page selection menu, after the director purged its caches.
     bool (*openSelectionMenu)() = nullptr;
+    // Called each time the menu has read the book configuration, before it
+    // decides which buttons to show: the place to restore a reading position
+    // that must fit the book's pages. Nothing by default.
+    void (*configurationRead)() = nullptr;
 };
 MainMenuRoutes& mainMenuRoutes();
 

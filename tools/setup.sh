@@ -12,7 +12,7 @@ sanitize_build="${QUIBO_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev libsonic-dev
   libgl-dev libgl1-mesa-dri libfontconfig-dev
   libjsoncpp-dev libplist-dev libssl-dev
   fonts-liberation2 fonts-dejavu-core fonts-noto-cjk

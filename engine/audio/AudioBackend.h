@@ -22,6 +22,11 @@ public:
     // volume is already within 0..1; it applies to this and later tracks.
     virtual void setVolume(float volume) = 0;
     virtual float volume() const = 0;
+    // speed is already within the engine's limits; it applies to the tracks
+    // started from now on (a sounding track keeps its own). Other than 1 the
+    // track is time-stretched with its pitch kept: 0.5 lasts twice as long.
+    virtual void setSpeed(float speed) = 0;
+    virtual float speed() const = 0;
 };
 
 } // namespace cc

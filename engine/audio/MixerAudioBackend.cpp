@@ -1,7 +1,10 @@
-// Real playback of one MP3 at a time with SDL2_mixer.
+// Real playback of one MP3 at a time with SDL2_mixer; at a speed other than
+// 1 through the music hook, fed from the time stretch.
 #include "audio/MixerAudioBackend.h"
 
+#include "audio/AudioDuration.h"
 #include "audio/MixerDevice.h"
+#include "audio/TimeStretch.h"
 
 #include <SDL_mixer.h>
 
@@ -53,6 +56,9 @@ bool MixerAudioBackend::play(const std::string& name, const std::string& fullPat
     if (!ensureDevice(error)) {
         return false;
     }
+    if (!isUnstretchedSpeed(m_speed)) {
+        return playStretched(fullPath, error);
+    }
     m_music = Mix_LoadMUS(fullPath.c_str());
     if (!m_music) {
         error = Mix_GetError();
@@ -67,6 +73,49 @@ bool MixerAudioBackend::play(const std::string& name, const std::string& fullPat
     return true;
 }
 
+bool MixerAudioBackend::playStretched(const std::string& fullPath, std::string& error)
+{
+    // The whole file is decoded here (a narration is a word or a sentence);
+    // the stretch itself runs buffer by buffer on the audio thread, so the
+    // first sound does not wait for the whole track to be stretched.
+    std::vector<int16_t> samples;
+    if (!decodeAudioFile(fullPath, samples, error)) {
+        return false;
+    }
+    auto stretch = std::make_unique<TimeStretch>(std::move(samples), MixerDevice::channels(),
+                                                 MixerDevice::frequency(), m_speed);
+    if (!stretch->isReady()) {
+        error = "the time stretch could not be started";
+        return false;
+    }
+    m_stretch = std::move(stretch);
+    m_stretchEnded.store(false);
+    // Takes the mixer's lock: the next buffer is the track's first.
+    Mix_HookMusic(&MixerAudioBackend::mixStretched, this);
+    return true;
+}
+
+void MixerAudioBackend::mixStretched(void* backend, uint8_t* stream, int len)
+{
+    auto* self = static_cast<MixerAudioBackend*>(backend);
+    if (!self->m_stretch || self->m_stretchEnded.load()) {
+        return; // the buffer stays silent
+    }
+    const int frames = len / MixerDevice::bytesPerFrame();
+    const size_t values = static_cast<size_t>(frames) * MixerDevice::channels();
+    if (self->m_mixBuffer.size() < values) {
+        self->m_mixBuffer.resize(values);
+    }
+    const int got = self->m_stretch->read(self->m_mixBuffer.data(), frames);
+    if (got > 0) {
+        SDL_MixAudioFormat(stream, reinterpret_cast<const Uint8*>(self->m_mixBuffer.data()), AUDIO_S16SYS,
+                           static_cast<Uint32>(got * MixerDevice::bytesPerFrame()), self->m_mixVolume.load());
+    }
+    if (self->m_stretch->ended()) {
+        self->m_stretchEnded.store(true);
+    }
+}
+
 void MixerAudioBackend::stop()
 {
     if (m_music) {
@@ -74,10 +123,20 @@ void MixerAudioBackend::stop()
         Mix_FreeMusic(m_music);
         m_music = nullptr;
     }
+    if (m_stretch) {
+        // Takes the mixer's lock, so no buffer is being filled from the
+        // stretcher once it returns.
+        Mix_HookMusic(nullptr, nullptr);
+        m_stretch.reset();
+        m_stretchEnded.store(true);
+    }
 }
 
 bool MixerAudioBackend::isPlaying() const
 {
+    if (m_stretch) {
+        return !m_stretchEnded.load();
+    }
     return m_music && Mix_PlayingMusic() != 0;
 }
 
@@ -90,9 +149,13 @@ void MixerAudioBackend::setVolume(float volume)
     }
 }
 
-void MixerAudioBackend::applyVolume() const
+void MixerAudioBackend::applyVolume()
 {
-    Mix_VolumeMusic(static_cast<int>(std::lround(m_volume * MIX_MAX_VOLUME)));
+    const int level = static_cast<int>(std::lround(m_volume * MIX_MAX_VOLUME));
+    Mix_VolumeMusic(level);
+    // The stretched track is mixed by the hook, which the mixer's music
+    // volume does not reach.
+    m_mixVolume.store(level);
 }
 
 } // namespace cc

@@ -1,14 +1,23 @@
 // The backend that really plays: MP3 through SDL2_mixer's music channel on
 // the shared MixerDevice (silently on the dummy driver when there is no sound
 // card). The device opens when the backend is made, which SimpleAudioEngine
-// does on its first use, so the first narration does not pay for it.
+// does on its first use, so the first narration does not pay for it. At a
+// speed other than 1 the track is decoded ahead and streamed through the
+// time stretch in place of the mixer's own music player.
 #pragma once
 
 #include "audio/AudioBackend.h"
 
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
 typedef struct _Mix_Music Mix_Music;
 
 namespace cc {
+
+class TimeStretch;
 
 class MixerAudioBackend : public AudioBackend {
 public:
@@ -23,15 +32,29 @@ public:
     bool isPlaying() const override;
     void setVolume(float volume) override;
     float volume() const override { return m_volume; }
+    void setSpeed(float speed) override { m_speed = speed; }
+    float speed() const override { return m_speed; }
 
 private:
     bool ensureDevice(std::string& error);
-    void applyVolume() const;
+    void applyVolume();
+    bool playStretched(const std::string& fullPath, std::string& error);
+    // The music hook: runs on the audio thread under the mixer's lock and
+    // fills one device buffer from the stretcher.
+    static void mixStretched(void* backend, uint8_t* stream, int len);
 
     Mix_Music* m_music = nullptr;
     bool m_deviceHeld = false;
     bool m_deviceFailed = false;
     float m_volume = 1.0f;
+    float m_speed = 1.0f;
+
+    // The stretched track: made before the hook is set and destroyed after
+    // it is removed, so the audio thread only ever sees a whole one.
+    std::unique_ptr<TimeStretch> m_stretch;
+    std::vector<int16_t> m_mixBuffer;          // audio thread only
+    std::atomic<bool> m_stretchEnded{true};    // written by the audio thread
+    std::atomic<int> m_mixVolume{0};           // 0..MIX_MAX_VOLUME
 };
 
 } // namespace cc

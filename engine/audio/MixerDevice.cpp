@@ -142,6 +142,8 @@ int MixerDevice::bufferFrames() { return kBufferFrames; }
 
 int MixerDevice::frequency() { return kFrequency; }
 
+int MixerDevice::channels() { return kChannels; }
+
 int MixerDevice::bytesPerFrame() { return kChannels * kBytesPerSample; }
 
 } // namespace cc

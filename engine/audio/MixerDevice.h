@@ -28,6 +28,7 @@ public:
     // many sample frames, whatever the device underneath wants.
     static int bufferFrames();
     static int frequency();
+    static int channels();
     static int bytesPerFrame();
 };
 

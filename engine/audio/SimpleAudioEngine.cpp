@@ -7,6 +7,8 @@
 #include "base/CCLog.h"
 #include "platform/CCFileUtils.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace cc {
@@ -33,6 +35,7 @@ AudioBackend* SimpleAudioEngine::backend()
 {
     if (!m_backend) {
         m_backend = std::make_unique<MixerAudioBackend>();
+        m_backend->setSpeed(m_speed);
     }
     return m_backend.get();
 }
@@ -43,6 +46,9 @@ void SimpleAudioEngine::setBackend(std::unique_ptr<AudioBackend> backend)
         m_backend->stop();
     }
     m_backend = std::move(backend);
+    if (m_backend) {
+        m_backend->setSpeed(m_speed);
+    }
 }
 
 SimulatedAudioBackend* SimpleAudioEngine::simulatedBackend()
@@ -98,5 +104,18 @@ void SimpleAudioEngine::setBackgroundMusicVolume(float volume)
 }
 
 float SimpleAudioEngine::getBackgroundMusicVolume() { return backend()->volume(); }
+
+void SimpleAudioEngine::setBackgroundMusicSpeed(float speed)
+{
+    if (std::isnan(speed)) {
+        speed = 1.0f;
+    }
+    m_speed = std::min(kMaxMusicSpeed, std::max(kMinMusicSpeed, speed));
+    // Only a backend already made hears of it; a new one is told when made,
+    // so setting the speed never opens the sound device by itself.
+    if (m_backend) {
+        m_backend->setSpeed(m_speed);
+    }
+}
 
 } // namespace cc

@@ -28,6 +28,14 @@ public:
     // 0 is silent, 1 full volume; values outside are clamped.
     void setBackgroundMusicVolume(float volume);
     float getBackgroundMusicVolume();
+    // How fast every later track plays, its pitch kept: 1 as recorded, 0.5
+    // twice as long, 2 half as long. Values outside kMinMusicSpeed ..
+    // kMaxMusicSpeed are clamped, NaN gives 1. A sounding track keeps its
+    // speed. The speed stays with the engine when the backend is replaced.
+    void setBackgroundMusicSpeed(float speed);
+    float getBackgroundMusicSpeed() const { return m_speed; }
+    static constexpr float kMinMusicSpeed = 0.5f;
+    static constexpr float kMaxMusicSpeed = 2.0f;
 
     // Replaces the backend (the old one is stopped and destroyed). Null puts
     // the default real backend back on next use.
@@ -47,6 +55,7 @@ private:
     SimpleAudioEngine() = default;
 
     std::unique_ptr<AudioBackend> m_backend;
+    float m_speed = 1.0f;
 };
 
 } // namespace cc

@@ -10,7 +10,7 @@ bool SimulatedAudioBackend::play(const std::string& name, const std::string& ful
     m_playing = false;
     m_name = name;
     m_fullPath = fullPath;
-    const double duration = decodedAudioDuration(fullPath, error);
+    const double duration = decodedAudioDuration(fullPath, m_speed, error);
     if (duration < 0.0) {
         record(AudioEvent::Kind::Play, false, duration);
         return false;
@@ -72,7 +72,7 @@ void SimulatedAudioBackend::record(AudioEvent::Kind kind, bool ok, double durati
 {
     const bool aboutTrack = kind == AudioEvent::Kind::Play || kind == AudioEvent::Kind::End;
     m_record.push_back(AudioEvent{kind, m_now, aboutTrack ? m_name : std::string(),
-                                  aboutTrack ? m_fullPath : std::string(), ok, duration, m_volume});
+                                  aboutTrack ? m_fullPath : std::string(), ok, duration, m_volume, m_speed});
 }
 
 } // namespace cc

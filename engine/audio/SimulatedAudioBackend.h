@@ -1,6 +1,7 @@
 // A backend for tests: nothing is heard, every call is written to a record,
-// and a track "plays" for its real decoded duration on a virtual clock that
-// the test (or the frame driver, once per frame) moves with advance().
+// and a track "plays" for its real decoded duration (time-stretched when the
+// speed is not 1) on a virtual clock that the test (or the frame driver, once
+// per frame) moves with advance().
 // Decoding goes through AudioDuration; SimpleAudioEngine does the logging.
 #pragma once
 
@@ -22,6 +23,7 @@ struct AudioEvent {
     bool ok;              // Play: whether the file decoded and started
     double duration;      // Play: decoded seconds, negative when it failed
     float volume;         // Volume: the value set
+    float speed;          // Play: the speed the track was stretched to
 };
 
 class SimulatedAudioBackend : public AudioBackend {
@@ -31,6 +33,8 @@ public:
     bool isPlaying() const override;
     void setVolume(float volume) override;
     float volume() const override { return m_volume; }
+    void setSpeed(float speed) override { m_speed = speed; }
+    float speed() const override { return m_speed; }
 
     // Moves the virtual clock on; a track whose end falls inside the step
     // ends there (an End event stamped with its exact end time).
@@ -55,6 +59,7 @@ private:
     std::string m_name;
     std::string m_fullPath;
     float m_volume = 1.0f;
+    float m_speed = 1.0f;
 };
 
 } // namespace cc
