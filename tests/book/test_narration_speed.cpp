@@ -136,13 +136,13 @@ TEST(NarrationSpeed, AWordTappedAtHalfSpeedLastsTwiceAsLong)
     EXPECT_TRUE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
     j.tapWord(p.word(1, 1));
     EXPECT_EQ(1u, j.plays());
-    ASSERT_NE(nullptr, pageState().sentenceLabel);
-    EXPECT_TRUE(pageState().sentenceLabel->isVisible());
+    ASSERT_NE(nullptr, j.page().sentenceLabel());
+    EXPECT_TRUE(j.page().sentenceLabel()->isVisible());
     // After the stretched end the idle check hides the sentence within a
     // second, and a tap plays the word again.
     j.driver->advance(first.time + slow + 1.05 - j.driver->now());
     EXPECT_FALSE(cc::SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
-    EXPECT_FALSE(pageState().sentenceLabel->isVisible());
+    EXPECT_FALSE(j.page().sentenceLabel()->isVisible());
     j.tapWord(p.word(1, 1));
     EXPECT_EQ(2u, j.plays());
 }
