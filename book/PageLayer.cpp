@@ -11,6 +11,7 @@
 #include "book/WordNaming.h"
 
 #include "audio/SimpleAudioEngine.h"
+#include "base/CCArray.h"
 #include "base/CCLog.h"
 #include "gui/CCSGUIReader.h"
 #include "gui/Layout.h"
@@ -25,6 +26,7 @@
 #include "text/CCLabelTTF.h"
 
 #include <cmath>
+#include <unordered_map>
 
 namespace quibo {
 
@@ -207,7 +209,46 @@ int PageLayer::bindWordButtons(int page)
         highestIndex = i;
         m_words.push_back(BoundWord{cc::CCRefPtr<cc::UIWidget>(word), i, word->getPosition()});
     }
+    reportDuplicateWordNames(root, page);
     return highestIndex;
+}
+
+namespace {
+// Adds one to the count of every widget below (and at) `widget` whose name
+// is a key of `counts`.
+void countNames(cc::UIWidget* widget, std::unordered_map<std::string, int>& counts)
+{
+    auto it = counts.find(widget->getName());
+    if (it != counts.end()) {
+        ++it->second;
+    }
+    cc::CCObject* child = nullptr;
+    CCARRAY_FOREACH(widget->getChildren(), child)
+    {
+        countNames(static_cast<cc::UIWidget*>(child), counts);
+    }
+}
+} // namespace
+
+void PageLayer::reportDuplicateWordNames(cc::UIWidget* root, int page) const
+{
+    // Only the first button of a name is found and bound; the others would
+    // sit on the page deaf to taps, which a book maker wants to hear about.
+    if (!root || m_words.empty()) {
+        return;
+    }
+    std::unordered_map<std::string, int> counts;
+    for (const BoundWord& w : m_words) {
+        counts.emplace(w.button->getName(), 0);
+    }
+    countNames(root, counts);
+    for (const BoundWord& w : m_words) {
+        const int count = counts[w.button->getName()];
+        if (count > 1) {
+            cc::CCLog("PageLayer: page %d has %d word buttons named %s; only the first one is bound", page, count,
+                      w.button->getName());
+        }
+    }
 }
 
 void PageLayer::setPlayImage(cc::CCMenuItemSprite* item, bool playing)

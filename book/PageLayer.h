@@ -13,6 +13,7 @@
 #include "scene/CCLayer.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace cc {
@@ -113,6 +114,7 @@ private:
     void loadPage(int page);
     void buildBubble();
     int bindWordButtons(int page);
+    void reportDuplicateWordNames(cc::UIWidget* root, int page) const;
     void setPlayImage(cc::CCMenuItemSprite* item, bool playing);
     const BoundWord* boundWord(cc::UIWidget* widget) const;
 
@@ -130,6 +132,7 @@ private:
     void turnToNextPage() override;
     void removeSentenceLabel();
     void moveBubbleTo(cc::UIWidget* parent);
+    void keepSentenceInView(cc::CCLabelTTF* label, cc::CCNode* parentNode);
 
     // The colour of the text items, the hint and the sentence.
     static constexpr cc::ccColor3B kTextColour = {0, 0, 255};
@@ -147,6 +150,7 @@ private:
     cc::CCRefPtr<cc::UIButton> m_bubble;          // a child of a container of the page
     cc::CCRefPtr<cc::CCLabelTTF> m_sentenceLabel; // the label this page shows, if any
     std::vector<BoundWord> m_words;               // bound word buttons, by index
+    std::unordered_set<const cc::UIWidget*> m_tooLongReported; // words whose sentence was too long
 
     int32_t m_tapCount = 0; // consecutive touch-downs near the previous one
     float m_tapRadius = 0;  // closer than this in both axes is the same place

@@ -15,6 +15,7 @@
 #include "menu/CCMenuItem.h"
 #include "text/CCLabelTTF.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quibo {
@@ -29,6 +30,14 @@ const float kGlidePeriod = 9.25f;
 // The widget's own node (the one its position lives on); a button's
 // getRenderNode() answers with its current look instead.
 cc::CCNode* ownNode(cc::UIWidget* widget) { return widget ? widget->getOwnRenderNode() : nullptr; }
+
+cc::CCRect unionOf(const cc::CCRect& a, const cc::CCRect& b)
+{
+    const float minX = std::min(a.getMinX(), b.getMinX());
+    const float minY = std::min(a.getMinY(), b.getMinY());
+    return cc::CCRect(minX, minY, std::max(a.getMaxX(), b.getMaxX()) - minX,
+                      std::max(a.getMaxY(), b.getMaxY()) - minY);
+}
 } // namespace
 
 // ---- Told by the user ----------------------------------------------------------
@@ -110,6 +119,10 @@ void PageLayer::showSentence(cc::UIWidget* word, const std::string* entry)
         return;
     }
     if (entry->size() >= kSentenceLimit) {
+        if (m_tooLongReported.insert(word).second) {
+            cc::CCLog("PageLayer: the sentence of %s is %zu bytes long; sentences of %zu bytes or more are not shown",
+                      word->getName(), entry->size(), kSentenceLimit);
+        }
         removeSentenceLabel();
         if (m_bubble) {
             m_bubble->setVisible(false);
@@ -159,6 +172,41 @@ void PageLayer::showSentence(cc::UIWidget* word, const std::string* entry)
     }
     ownNode(parent)->addChild(label, 0);
     m_sentenceLabel.reset(label);
+    keepSentenceInView(label, ownNode(parent));
+}
+
+void PageLayer::keepSentenceInView(cc::CCLabelTTF* label, cc::CCNode* parentNode)
+{
+    // The sentence is centred on its word; for a word near the page's edge
+    // that would cut the bubble and its text off, so both move sideways just
+    // enough to lie inside the visible area (centred on it when wider).
+    cc::CCRect local = label->boundingBox();
+    if (m_bubble) {
+        local = unionOf(local, m_bubble->getOwnRenderNode()->boundingBox());
+    }
+    const cc::CCRect world = cc::CCRectApplyAffineTransform(local, parentNode->nodeToWorldTransform());
+    const VisibleArea& a = VisibleArea::get();
+    const float left = world.getMinX();
+    const float right = world.getMaxX();
+    float shift = 0;
+    if (right - left > a.w) {
+        shift = (a.ox + a.w / 2) - (left + right) / 2;
+    } else if (left < a.ox) {
+        shift = a.ox - left;
+    } else if (right > a.ox + a.w) {
+        shift = a.ox + a.w - right;
+    }
+    if (shift == 0) {
+        return;
+    }
+    // The same distance in the container's own units (it may be scaled).
+    const float y = world.getMidY();
+    const float dx = parentNode->convertToNodeSpace(cc::CCPoint(left + shift, y)).x -
+                     parentNode->convertToNodeSpace(cc::CCPoint(left, y)).x;
+    label->setPosition(label->getPosition() + cc::CCPoint(dx, 0));
+    if (m_bubble) {
+        m_bubble->setPosition(m_bubble->getPosition() + cc::CCPoint(dx, 0));
+    }
 }
 
 void PageLayer::removeSentenceLabel()

@@ -156,6 +156,88 @@ TEST(WordTap, EntriesOf1600BytesAreNotShown)
     j.tapWord(j.page().word(1, 2));
     EXPECT_EQ(nullptr, j.page().sentenceLabel());
     EXPECT_FALSE(j.page().sentenceBubble()->isVisible());
+    // The book maker hears of it once per word, not on every tap.
+    const std::string line =
+        "PageLayer: the sentence of bn012 is 1600 bytes long; sentences of 1600 bytes or more are not shown";
+    EXPECT_EQ(1u, j.driver->loggedCount(line));
+    j.driver->advance(0.1);
+    j.tapWord(j.page().word(1, 1));
+    j.tapWord(j.page().word(1, 2));
+    EXPECT_EQ(1u, j.driver->loggedCount(line));
+}
+
+namespace {
+// Where a node is drawn, in design points.
+cc::CCRect worldBox(cc::CCNode* node)
+{
+    return cc::CCRectApplyAffineTransform(node->boundingBox(), node->getParent()->nodeToWorldTransform());
+}
+} // namespace
+
+TEST(WordTap, TheSentenceAndItsBubbleStayInsideTheViewNearTheEdges)
+{
+    ScratchPages book;
+    // Words at both edges of the page, one in the middle, and one at the left
+    // edge of the sub-panel "box" that starts at x = 100.
+    book.writePage(1, {{1, 20, 600, false}, {2, 620, 600, false}, {3, 320, 600, false}, {4, 5, 100, true}});
+    const std::string wide = "Extraordinarily wonderful";
+    book.writeStrings({{"str011", wide}, {"str012", wide}, {"str013", wide}, {"str014", wide}});
+    Journey j;
+    j.open(1);
+    for (int index = 1; index <= 4; ++index) {
+        SCOPED_TRACE(index);
+        cc::UIWidget* word = j.page().word(1, index);
+        j.tapWord(word);
+        cc::CCLabelTTF* label = j.page().sentenceLabel();
+        cc::UIButton* bubble = j.page().sentenceBubble();
+        ASSERT_NE(nullptr, label);
+        // The sentence is wider than its word, so centred on a word at an edge
+        // it would reach outside the window.
+        ASSERT_GT(label->getContentSize().width, 76.0f);
+        const cc::CCRect text = worldBox(label);
+        const cc::CCRect back = worldBox(bubble->getOwnRenderNode());
+        EXPECT_GE(text.getMinX(), 0.0f);
+        EXPECT_LE(text.getMaxX(), 640.0f);
+        EXPECT_GE(back.getMinX(), 0.0f);
+        EXPECT_LE(back.getMaxX(), 640.0f);
+        // Still one over the other, and the vertical rule untouched: every word
+        // stands at y = 600 on the page and, having no picture, has no content
+        // height, so its sentence hangs from y = 600.
+        EXPECT_NEAR(text.getMidX(), back.getMidX(), 0.01);
+        EXPECT_NEAR(600.0f, text.getMaxY(), 0.01);
+    }
+    // A word with room on both sides keeps its sentence centred on it.
+    j.tapWord(j.page().word(1, 3));
+    EXPECT_FLOAT_EQ(320.0f, j.page().sentenceLabel()->getPositionX());
+    EXPECT_FLOAT_EQ(320.0f, j.page().sentenceBubble()->getPosition().x);
+    // At an edge it moves just enough: its side touches the window's side.
+    j.tapWord(j.page().word(1, 1));
+    EXPECT_NEAR(0.0f, std::min(worldBox(j.page().sentenceLabel()).getMinX(),
+                               worldBox(j.page().sentenceBubble()->getOwnRenderNode()).getMinX()), 0.01);
+    j.tapWord(j.page().word(1, 2));
+    EXPECT_NEAR(640.0f, std::max(worldBox(j.page().sentenceLabel()).getMaxX(),
+                                 worldBox(j.page().sentenceBubble()->getOwnRenderNode()).getMaxX()), 0.01);
+}
+
+TEST(WordTap, NoSentenceOfTheBundledStoryReachesOutOfTheWindow)
+{
+    Journey j;
+    for (int page : {2, 6}) {
+        j.open(page);
+        for (int index = 1; index <= PageLayer::kMaxWords; ++index) {
+            cc::UIWidget* word = j.page().word(page, index);
+            if (!word) continue;
+            SCOPED_TRACE(word->getName());
+            j.driver->advance(0.1);
+            j.tapWord(word);
+            cc::CCLabelTTF* label = j.page().sentenceLabel();
+            if (!label) continue;
+            const cc::CCRect text = worldBox(label);
+            const cc::CCRect back = worldBox(j.page().sentenceBubble()->getOwnRenderNode());
+            EXPECT_GE(std::min(text.getMinX(), back.getMinX()), -0.01f);
+            EXPECT_LE(std::max(text.getMaxX(), back.getMaxX()), 640.01f);
+        }
+    }
 }
 
 TEST(PageBuild, GapsDuplicatesPageZeroAndAPageWithoutLayout)
@@ -168,8 +250,10 @@ TEST(PageBuild, GapsDuplicatesPageZeroAndAPageWithoutLayout)
     j.open(1);
     EXPECT_EQ(4, j.page().wordCount());
     EXPECT_EQ(3, j.page().layer == nullptr ? 0 : dynamic_cast<TestLayer1*>(j.page().layer)->boundWordCount());
-    // The duplicate in the sub-panel is not bound: the first in pre-order is.
+    // The duplicate in the sub-panel is not bound: the first in pre-order is,
+    // and the book maker is told.
     EXPECT_EQ(11, j.page().word(1, 1)->getTag());
+    EXPECT_EQ(1u, j.driver->loggedCount("PageLayer: page 1 has 2 word buttons named bn011; only the first one is bound"));
 
     // Page 0: every name comes from (page, index).
     j.open(0);
