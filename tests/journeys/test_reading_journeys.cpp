@@ -319,12 +319,17 @@ TEST(Journey, TheWordLearningSectionAndBackToQuit)
     const std::vector<int> idx = wordIndexesOf(9);
     ASSERT_EQ(4u, idx.size());
 
-    // Tap the first card's word: it is highlighted, its sentence shows in a
-    // bubble that hangs in the same container as the word, above every card.
+    // The first card's word button covers the whole card; tapped, the word
+    // is highlighted, its sentence shows in a bubble that hangs in the same
+    // container as the word, above every card.
     cc::UIWidget* first = v.word(9, 1);
     ASSERT_NE(nullptr, first);
-    EXPECT_NEAR(170, centreOf(first).x, 1);
-    EXPECT_NEAR(535, centreOf(first).y, 1);
+    cc::UIWidget* card1 = cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(v.uiLayer->getRootWidget(), "card1");
+    ASSERT_NE(nullptr, card1);
+    EXPECT_NEAR(centreOf(card1).x, centreOf(first).x, 1);
+    EXPECT_NEAR(centreOf(card1).y, centreOf(first).y, 1);
+    EXPECT_EQ(card1->getSize().width, first->getSize().width);
+    EXPECT_EQ(card1->getSize().height, first->getSize().height);
     a.tapWord(first);
     a.driver->advance(0.6);
     EXPECT_TRUE(shown(first));
