@@ -101,6 +101,22 @@ inline bool shown(cc::UIWidget* w)
 // Centre of a widget in world (design) points.
 inline cc::CCPoint centreOf(cc::UIWidget* w) { return pagetest::worldOf(w, w->getPosition()); }
 
+// A widget's own rectangle in world (design) points, its anchor placing it.
+inline cc::CCRect boxOf(cc::UIWidget* w)
+{
+    const cc::CCPoint c = centreOf(w);
+    const cc::CCSize s = w->getSize();
+    return cc::CCRect(c.x - s.width * w->getAnchorPoint().x, c.y - s.height * w->getAnchorPoint().y, s.width,
+                      s.height);
+}
+
+// Whether two rectangles share more than an edge.
+inline bool overlaps(const cc::CCRect& a, const cc::CCRect& b)
+{
+    return a.getMinX() < b.getMaxX() && b.getMinX() < a.getMaxX() && a.getMinY() < b.getMaxY() &&
+           b.getMinY() < a.getMaxY();
+}
+
 // The running application on the frame driver.
 struct App {
     std::unique_ptr<cc::FrameDriver> driver{new cc::FrameDriver()};

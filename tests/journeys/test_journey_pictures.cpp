@@ -72,21 +72,6 @@ double contrastWithin(const cc::CCRect& r)
 
 bool isOrange(const cc::ccColor4B& c) { return c.r > 200 && c.g > 70 && c.g < 200 && c.b < 90; }
 
-// A widget's own rectangle in design points (its anchor placing it).
-cc::CCRect boxOf(cc::UIWidget* w)
-{
-    const cc::CCPoint c = centreOf(w);
-    const cc::CCSize s = w->getSize();
-    return cc::CCRect(c.x - s.width * w->getAnchorPoint().x, c.y - s.height * w->getAnchorPoint().y, s.width,
-                      s.height);
-}
-
-bool overlaps(const cc::CCRect& a, const cc::CCRect& b)
-{
-    return a.getMinX() < b.getMaxX() && b.getMinX() < a.getMaxX() && a.getMinY() < b.getMaxY() &&
-           b.getMinY() < a.getMaxY();
-}
-
 struct Frame {
     std::vector<unsigned char> rgba;
     int w = 0, h = 0;
@@ -333,59 +318,6 @@ TEST(Pictures, AWordCardAnswersAnywhereAndItsSentenceStaysClearOfTheCardBelow)
                   std::abs(now.rgba[i + 2] - before.rgba[i + 2]),
               30)
         << "the top of the card below is covered";
-}
-
-// Every card of the word-learning pages: a tap anywhere on it highlights its
-// word, and its sentence bubble stays clear of the other cards and of the
-// page controls. Drawn, so that the sentence labels have their real size.
-TEST(Pictures, EveryWordCardsSentenceStaysClearOfTheOtherCardsAndTheControls)
-{
-    App a;
-    if (!a.driver->enableRendering(640, 960)) GTEST_SKIP() << "no display";
-    ASSERT_TRUE(a.launch());
-    for (int pageNumber = 9; pageNumber <= 11; ++pageNumber) {
-        bookSettings().currentPage = pageNumber;
-        openPage();
-        a.driver->step(2);
-        PageView v = a.page();
-        ASSERT_NE(nullptr, v.layer) << pageNumber;
-        std::vector<cc::UIWidget*> cards;
-        for (int i = 1; i <= 4; ++i) {
-            cc::UIWidget* c = cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(
-                v.uiLayer->getRootWidget(), ("card" + std::to_string(i)).c_str());
-            if (c) cards.push_back(c);
-        }
-        ASSERT_GE(cards.size(), 3u);
-        std::vector<cc::CCRect> controls;
-        for (cc::CCMenuItem* item : {v.previous, v.play, v.next}) {
-            if (item && item->isVisible()) controls.push_back(item->boundingBox());
-        }
-        for (cc::UIWidget* card : cards) {
-            const int index = card->getName()[4] - '0';
-            SCOPED_TRACE("page " + std::to_string(pageNumber) + " card " + std::to_string(index));
-            // A corner of the card, far from its word.
-            const cc::CCRect cardBox = boxOf(card);
-            a.tapAt(cc::CCPoint(cardBox.getMinX() + 20, cardBox.getMaxY() - 20));
-            a.driver->step();
-            ASSERT_EQ(v.word(pageNumber, index), pageState().currentWord);
-            cc::UIButton* bubble = pageState().sentenceBubble;
-            ASSERT_TRUE(shown(bubble));
-            const cc::CCRect b = boxOf(bubble);
-            EXPECT_GE(b.getMinY(), 0);
-            EXPECT_GE(b.getMinX(), 0);
-            EXPECT_LE(b.getMaxX(), 640);
-            for (cc::UIWidget* other : cards) {
-                if (other != card) {
-                    EXPECT_FALSE(overlaps(b, boxOf(other))) << "covers " << other->getName();
-                }
-            }
-            for (const cc::CCRect& c : controls) EXPECT_FALSE(overlaps(b, c)) << "covers a page control";
-            ASSERT_NE(nullptr, pageState().sentenceLabel);
-            const cc::CCSize label = pageState().sentenceLabel->getContentSize();
-            EXPECT_LE(label.height + 960.0f / 40, b.size.height + 0.5f) << "the sentence fits its bubble";
-            while (a.narrationPlaying()) a.driver->step();
-        }
-    }
 }
 
 // The bubble of a word at the window's edge lies wholly inside the window
