@@ -46,16 +46,10 @@ void findLayers(cc::CCNode* node, WidgetsByNode& out)
 }
 
 // The widget's own rectangle (the one it is touched in) in design
-// coordinates, as x, y, width, height: a container's starts at its node's
-// origin, a leaf's is placed around it by the anchor.
+// coordinates, as x, y, width, height.
 Json::Value widgetBox(cc::UIWidget* w, cc::CCNode* node)
 {
-    const cc::CCSize& s = w->getSize();
-    const cc::CCPoint origin = w->getWidgetType() == cc::WidgetTypeContainer
-                                   ? cc::CCPointZero
-                                   : cc::CCPoint(-w->getAnchorPoint().x * s.width, -w->getAnchorPoint().y * s.height);
-    const cc::CCRect box =
-        cc::CCRectApplyAffineTransform(cc::CCRect(origin.x, origin.y, s.width, s.height), node->nodeToWorldTransform());
+    const cc::CCRect box = cc::CCRectApplyAffineTransform(w->getWidgetRect(), node->nodeToWorldTransform());
     Json::Value v(Json::arrayValue);
     v.append(box.origin.x);
     v.append(box.origin.y);

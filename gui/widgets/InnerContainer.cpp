@@ -27,11 +27,7 @@ public:
         CCNode* node = child->getOwnRenderNode();
         if (!node) return true;
         const CCAffineTransform toInner = node->nodeToParentTransform();
-        const CCSize& s = child->getSize();
-        const CCPoint origin = child->getWidgetType() == WidgetTypeContainer
-                                   ? CCPointZero
-                                   : CCPoint(-child->getAnchorPoint().x * s.width, -child->getAnchorPoint().y * s.height);
-        return add(CCRect(origin.x, origin.y, s.width, s.height), toInner) || walk(node, toInner) || !m_measured;
+        return add(child->getWidgetRect(), toInner) || walk(node, toInner) || !m_measured;
     }
 
 private:
