@@ -9,7 +9,12 @@
 #include "app/SceneDump.h"
 #include "app/SimulateScript.h"
 #include "app/TraceWriter.h"
+#include "app/WidgetDescriber.h"
 #include "book/BookSettings.h"
+#include "book/MenuLayerMainMenu.h"
+#include "book/MenuTestScene.h"
+#include "book/TestLayer1.h"
+#include "book/TestLayer2.h"
 #include "book/VisibleArea.h"
 
 #include "audio/SimpleAudioEngine.h"
@@ -52,6 +57,7 @@ private:
     void reportLog();
     void reportAudio();
     void reportScene();
+    static Json::Value whereTheReaderIs(cc::CCScene* scene, cc::CCLayer* layer);
     void dump();
 
     cc::FrameDriver& m_driver;
@@ -114,23 +120,36 @@ void Simulation::reportScene()
         return;
     }
     m_shownScene = running;
-    std::string layer;
+    cc::CCLayer* layer = nullptr;
     cc::CCObject* child = nullptr;
     CCARRAY_FOREACH(running->getChildren(), child)
     {
-        if (cc::CCLayer* l = dynamic_cast<cc::CCLayer*>(child)) {
-            layer = nodeClassName(l);
+        if ((layer = dynamic_cast<cc::CCLayer*>(child))) {
             break;
         }
     }
     if (m_trace) {
-        m_trace->scene(m_driver.now(), layer);
+        m_trace->scene(m_driver.now(), layer ? nodeClassName(layer) : std::string(), whereTheReaderIs(running, layer));
     }
+}
+
+// A page layer shows the current page; the selection menu shows its grid
+// from the entry the paging state starts the screen with.
+Json::Value Simulation::whereTheReaderIs(cc::CCScene* scene, cc::CCLayer* layer)
+{
+    Json::Value where(Json::objectValue);
+    if (dynamic_cast<TestLayer1*>(layer) || dynamic_cast<TestLayer2*>(layer)) {
+        where["page"] = bookSettings().currentPage;
+    } else if (dynamic_cast<MenuTestScene*>(scene)) {
+        where["firstEntry"] = menuPaging().menuFirst;
+    }
+    return where;
 }
 
 void Simulation::dump()
 {
-    SceneDump d = dumpNodeTree(m_driver.director()->getRunningScene());
+    cc::CCScene* running = m_driver.director()->getRunningScene();
+    SceneDump d = dumpNodeTree(running, {widgetDescriber(running)});
     std::cout << d.text;
     std::cout.flush();
     if (m_trace) {

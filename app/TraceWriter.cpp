@@ -72,10 +72,13 @@ void TraceWriter::audio(double t, const char* op)
     write(v);
 }
 
-void TraceWriter::scene(double t, const std::string& layerClass)
+void TraceWriter::scene(double t, const std::string& layerClass, const Json::Value& where)
 {
     Json::Value v = record(t, "scene");
     v["layer"] = layerClass;
+    if (where.isObject()) {
+        for (const std::string& key : where.getMemberNames()) v[key] = where[key];
+    }
     write(v);
 }
 

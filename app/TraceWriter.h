@@ -20,7 +20,9 @@ public:
     void audioFile(double t, const char* op, const std::string& file);
     void audioValue(double t, const char* op, double value);
     void audio(double t, const char* op);
-    void scene(double t, const std::string& layerClass);
+    // "layer" names the screen's layer class; the members of `where` (the
+    // page shown, the grid's first entry) are added as they are.
+    void scene(double t, const std::string& layerClass, const Json::Value& where = Json::Value());
     void dump(double t, const Json::Value& tree);
     void stats(double t, long liveObjects);
 

@@ -55,7 +55,8 @@ Json::Value rect(const CCRect& r)
 Json::Value texture(TextureResType kind, const std::string& name)
 {
     Json::Value v(Json::objectValue);
-    v["kind"] = kind == UI_TEX_TYPE_PLIST ? "spriteFrame" : "file";
+    // A kind outside the two the widgets load still counts as the state's kind.
+    v["kind"] = kind == UI_TEX_TYPE_PLIST ? "spriteFrame" : (kind == UI_TEX_TYPE_LOCAL ? "file" : "other");
     v["name"] = name;
     return v;
 }
@@ -79,8 +80,8 @@ Json::Value buttonState(UIButton* b)
     s["scale9"] = b->isScale9Enabled();
     s["capInsets"] = rect(b->getNormalCapInsets());
     s["normal"] = texture(b->getNormalTextureKind(), b->getNormalFileName());
-    s["pressed"] = texture(b->getNormalTextureKind(), b->getPressedFileName());
-    s["disabled"] = texture(b->getNormalTextureKind(), b->getDisabledFileName());
+    s["pressed"] = texture(b->getPressedTextureKind(), b->getPressedFileName());
+    s["disabled"] = texture(b->getDisabledTextureKind(), b->getDisabledFileName());
     Json::Value title = labelText(b->getTitleRenderer());
     title["color"] = colour(b->getTitleColor());
     s["title"] = title;
@@ -183,7 +184,9 @@ Json::Value describeWidget(UIWidget* w)
     v["opacity"] = w->getOpacity();
     v["scaleX"] = w->getScaleX();
     v["scaleY"] = w->getScaleY();
-    CCNode* node = w->getRenderNode();
+    // The widget's own node is the one a layout file and the animations turn;
+    // a kind's content node (a button's current look) only turns with it.
+    CCNode* node = w->getOwnRenderNode();
     v["rotation"] = node ? node->getRotation() : 0.0f;
     v["flipX"] = w->isFlipX();
     v["flipY"] = w->isFlipY();

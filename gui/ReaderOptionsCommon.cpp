@@ -27,8 +27,10 @@ void CCSGUIReader::setPropsForWidgetFromJsonDictionary(UIWidget* widget, const J
     widget->setPosition(CCPoint(numberOption(options, "x"), numberOption(options, "y")));
     if (f->findNumber(options, "scaleX")) widget->setScaleX(numberOption(options, "scaleX"));
     if (f->findNumber(options, "scaleY")) widget->setScaleY(numberOption(options, "scaleY"));
+    // The widget's own node turns, as an animation's rotation frames turn it:
+    // every look of the widget, its title and its hit area turn together.
     if (f->findNumber(options, "rotation")) {
-        if (CCNode* node = widget->getRenderNode()) node->setRotation(numberOption(options, "rotation"));
+        if (CCNode* node = widget->getOwnRenderNode()) node->setRotation(numberOption(options, "rotation"));
     }
     if (std::optional<bool> visible = f->findBool(options, "visible")) widget->setVisible(*visible);
     widget->setZOrder(f->getIntValue(options, "ZOrder"));

@@ -345,6 +345,12 @@ bool UIWidget::hitTest(const CCPoint& worldPoint)
     return p.x >= left && p.x <= left + m_size.width && p.y >= bottom && p.y <= bottom + m_size.height;
 }
 
+CCRect UIWidget::getWidgetRect() const
+{
+    if (m_widgetType == WidgetTypeContainer) return CCRect(0, 0, m_size.width, m_size.height);
+    return CCRect(-m_anchorPoint.x * m_size.width, -m_anchorPoint.y * m_size.height, m_size.width, m_size.height);
+}
+
 bool UIWidget::clippingParentContains(const CCPoint& worldPoint)
 {
     m_bAffectedByClipping = false;

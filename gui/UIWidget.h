@@ -143,6 +143,10 @@ public:
     const CCPoint& getTouchStartPos() const { return m_touchStartPos; }
     const CCPoint& getTouchMovePos() const { return m_touchMovePos; }
     const CCPoint& getTouchEndPos() const { return m_touchEndPos; }
+    // The widget's own rectangle in its render node's space: a container's
+    // starts at the node's origin, a leaf's is placed around it by the anchor.
+    // Tools and culling measure a widget by it.
+    CCRect getWidgetRect() const;
     float getLeftEdge();
     float getBottomEdge();
     float getRightEdge();

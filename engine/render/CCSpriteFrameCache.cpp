@@ -261,6 +261,16 @@ bool CCSpriteFrameCache::hasSpriteFrame(const char* name) const
     return name && (m_frames.count(name) || m_aliases.count(name));
 }
 
+std::string CCSpriteFrameCache::nameOfFrame(const CCTexture2D* texture, const CCRect& rect) const
+{
+    if (!texture) return std::string();
+    for (const auto& entry : m_frames) {
+        const CCSpriteFrame* frame = entry.second;
+        if (frame->getTexture() == texture && frame->getRect().equals(rect)) return entry.first;
+    }
+    return std::string();
+}
+
 void CCSpriteFrameCache::removeSpriteFrameByName(const char* name)
 {
     if (!name) return;

@@ -4,6 +4,7 @@
 // with a .png extension, and resolved beside the sheet.
 #pragma once
 
+#include "base/CCGeometry.h"
 #include "base/CCObject.h"
 
 #include <map>
@@ -32,6 +33,10 @@ public:
     // The frame, or null plus one log line.
     CCSpriteFrame* spriteFrameByName(const char* name) const;
     bool hasSpriteFrame(const char* name) const;
+    // The name of a cached frame showing exactly this region of this texture
+    // (the first in name order), or empty when none does. For tools that
+    // describe what a sprite shows; it walks every frame.
+    std::string nameOfFrame(const CCTexture2D* texture, const CCRect& rect) const;
     unsigned int count() const { return static_cast<unsigned int>(m_frames.size()); }
 
     void removeSpriteFrameByName(const char* name);

@@ -16,6 +16,13 @@ namespace cc {
 namespace {
 ActionFrame* frameAt(CCArray* frames, unsigned int i) { return static_cast<ActionFrame*>(frames->objectAtIndex(i)); }
 
+// A key-frame value that is absent or of another JSON type takes the layout
+// format's default for every member: 0. The format only names the range of a
+// colour channel or an opacity; a value outside it is clamped into a byte
+// rather than wrapped around, so 300 stays full and -4 stays none.
+const double kAbsentNumber = 0.0;
+const int kAbsentInteger = 0;
+
 GLubyte colourByte(int value) { return static_cast<GLubyte>(value < 0 ? 0 : (value > 255 ? 255 : value)); }
 
 // The frames one key-frame object adds, in kind order; each kind is present
@@ -34,8 +41,8 @@ void readFrames(const Json::Value* object, ActionNode* node)
     if (JsonFieldReader::member(object, "scalex")) {
         ActionScaleFrame* frame = ActionScaleFrame::create();
         frame->setFrameIndex(frameIndex);
-        frame->setScaleX(static_cast<float>(f->getFloatValue(object, "scalex", 1.0)));
-        frame->setScaleY(static_cast<float>(f->getFloatValue(object, "scaley", 1.0)));
+        frame->setScaleX(static_cast<float>(f->getFloatValue(object, "scalex", kAbsentNumber)));
+        frame->setScaleY(static_cast<float>(f->getFloatValue(object, "scaley", kAbsentNumber)));
         node->addFrame(frame);
     }
     if (JsonFieldReader::member(object, "rotation")) {
@@ -47,15 +54,15 @@ void readFrames(const Json::Value* object, ActionNode* node)
     if (JsonFieldReader::member(object, "opacity")) {
         ActionFadeFrame* frame = ActionFadeFrame::create();
         frame->setFrameIndex(frameIndex);
-        frame->setOpacity(static_cast<float>(f->getIntValue(object, "opacity", 255)));
+        frame->setOpacity(static_cast<float>(f->getIntValue(object, "opacity", kAbsentInteger)));
         node->addFrame(frame);
     }
     if (JsonFieldReader::member(object, "colorr")) {
         ActionTintFrame* frame = ActionTintFrame::create();
         frame->setFrameIndex(frameIndex);
-        frame->setColor(ccc3(colourByte(f->getIntValue(object, "colorr", 255)),
-                             colourByte(f->getIntValue(object, "colorg", 255)),
-                             colourByte(f->getIntValue(object, "colorb", 255))));
+        frame->setColor(ccc3(colourByte(f->getIntValue(object, "colorr", kAbsentInteger)),
+                             colourByte(f->getIntValue(object, "colorg", kAbsentInteger)),
+                             colourByte(f->getIntValue(object, "colorb", kAbsentInteger))));
         node->addFrame(frame);
     }
 }

@@ -6,34 +6,68 @@
 #include <algorithm>
 
 #include "gui/RectClippingNode.h"
+#include "render/CCDrawNode.h"
 #include "scene/CCNode.h"
 
 namespace cc {
 
 namespace {
-// The rectangle a widget covers in its parent's space.
-CCRect coveredRect(UIWidget* widget)
-{
-    const CCPoint& p = widget->getPosition();
-    const CCPoint& a = widget->getAnchorPoint();
-    const CCSize& s = widget->getSize();
-    float w = s.width * widget->getScaleX();
-    float h = s.height * widget->getScaleY();
-    float x = p.x - a.x * w;
-    float y = p.y - a.y * h;
-    if (w < 0) {
-        x += w;
-        w = -w;
-    }
-    if (h < 0) {
-        y += h;
-        h = -h;
-    }
-    return CCRect(x, y, w, h);
-}
+// Walks what a child draws, in the inner container's space, until one part
+// is found to meet the view. Every part is a node's content rectangle (or,
+// for the child itself, its widget rectangle) through the transforms down
+// to it, so rotation, scale and descendants reaching out all count.
+class DrawnBounds {
+public:
+    explicit DrawnBounds(const CCRect& view) : m_view(view) {}
 
-// A widget without an area may still draw descendants anywhere: never culled.
-bool hasArea(UIWidget* widget) { return widget->getSize().width > 0 && widget->getSize().height > 0; }
+    // True when some part meets the view, or when a part's extent is not
+    // its content size (a draw node paints wherever its shapes lie).
+    bool meets(UIWidget* child)
+    {
+        CCNode* node = child->getOwnRenderNode();
+        if (!node) return true;
+        const CCAffineTransform toInner = node->nodeToParentTransform();
+        return add(child->getWidgetRect(), toInner) || walk(node, toInner) || !m_measured;
+    }
+
+private:
+    // Whether the rectangle, carried into the inner container's space,
+    // meets the view: the box of its four corners, worked out per axis
+    // (each side of the rectangle moves each edge of the box one way).
+    bool add(const CCRect& local, const CCAffineTransform& t)
+    {
+        const float w = local.size.width, h = local.size.height;
+        if (!(w > 0 && h > 0)) return false;
+        m_measured = true;
+        const float x = t.a * local.origin.x + t.c * local.origin.y + t.tx;
+        const float y = t.b * local.origin.x + t.d * local.origin.y + t.ty;
+        const float aw = t.a * w, ch = t.c * h, bw = t.b * w, dh = t.d * h;
+        const float minX = x + std::min(0.0f, aw) + std::min(0.0f, ch);
+        const float maxX = x + std::max(0.0f, aw) + std::max(0.0f, ch);
+        const float minY = y + std::min(0.0f, bw) + std::min(0.0f, dh);
+        const float maxY = y + std::max(0.0f, bw) + std::max(0.0f, dh);
+        return !(maxX < m_view.getMinX() || m_view.getMaxX() < minX || maxY < m_view.getMinY() ||
+                 m_view.getMaxY() < minY);
+    }
+
+    bool walk(CCNode* node, const CCAffineTransform& toInner)
+    {
+        const CCSize& s = node->getContentSize();
+        if (add(CCRect(0, 0, s.width, s.height), toInner)) return true;
+        // A childless node without an area draws nothing, unless it paints
+        // shapes of its own wherever they lie.
+        if (!node->getChildrenCount()) return !(s.width > 0 && s.height > 0) && dynamic_cast<CCDrawNode*>(node);
+        for (CCObject* obj : *node->getChildren()) {
+            CCNode* child = static_cast<CCNode*>(obj);
+            if (!child->isVisible()) continue;
+            if (walk(child, CCAffineTransformConcat(child->nodeToParentTransform(), toInner))) return true;
+        }
+        return false;
+    }
+
+    const CCRect m_view;
+    bool m_measured = false; // some part had an area
+};
 } // namespace
 
 // The inner container's render node: before drawing under a clipping view it
@@ -88,7 +122,8 @@ void InnerContainer::childrenMeeting(const CCRect& rect, std::vector<UIWidget*>&
     if (!m_children) return;
     for (CCObject* obj : *m_children) {
         UIWidget* child = static_cast<UIWidget*>(obj);
-        const bool meets = !hasArea(child) || coveredRect(child).intersectsRect(rect);
+        // A child that draws nothing measurable is never culled.
+        const bool meets = DrawnBounds(rect).meets(child);
         if (meets == meeting) out.push_back(child);
     }
 }
@@ -96,10 +131,11 @@ void InnerContainer::childrenMeeting(const CCRect& rect, std::vector<UIWidget*>&
 void InnerContainer::hideChildrenOutside(const CCRect& rect)
 {
     showHiddenChildren();
-    std::vector<UIWidget*> outside;
-    childrenMeeting(rect, outside, false);
-    for (UIWidget* child : outside) {
-        if (!child->isVisible()) continue;
+    if (!m_children) return;
+    for (CCObject* obj : *m_children) {
+        UIWidget* child = static_cast<UIWidget*>(obj);
+        // A hidden child draws nothing anyway: no need to measure it.
+        if (!child->isVisible() || DrawnBounds(rect).meets(child)) continue;
         child->setVisible(false);
         m_hiddenForFrame.push_back(child);
     }

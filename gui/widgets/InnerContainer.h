@@ -12,15 +12,17 @@
 namespace cc {
 
 // The moving content. While its view clips, a frame draws only the children
-// whose own rectangle meets the view, so long content stays cheap.
+// whose drawing meets the view, so long content stays cheap. A child's
+// drawing is its whole subtree: its widget rectangle and every visible node
+// below it, turned, scaled and placed as drawn.
 class InnerContainer : public Layout {
 public:
     static InnerContainer* create();
     const char* getTypeName() override;
     void createRenderNode() override;
 
-    // The children whose rectangle (position, anchor, size, scale) meets rect,
-    // given in this container's space.
+    // The children whose drawing meets rect (or, with meeting false, misses
+    // it), rect given in this container's space.
     void childrenMeeting(const CCRect& rect, std::vector<UIWidget*>& out, bool meeting = true);
     // Children hidden for the frame being drawn; put back right after it.
     void hideChildrenOutside(const CCRect& rect);

@@ -75,6 +75,8 @@ public:
     const std::string& getPressedFileName() const { return m_states[kPressed].fileName; }
     const std::string& getDisabledFileName() const { return m_states[kDisabled].fileName; }
     TextureResType getNormalTextureKind() const { return m_states[kNormal].kind; }
+    TextureResType getPressedTextureKind() const { return m_states[kPressed].kind; }
+    TextureResType getDisabledTextureKind() const { return m_states[kDisabled].kind; }
     const CCSize& getNormalTextureSize() const { return m_states[kNormal].textureSize; }
     const CCSize& getPressedTextureSize() const { return m_states[kPressed].textureSize; }
     const CCSize& getDisabledTextureSize() const { return m_states[kDisabled].textureSize; }

@@ -175,11 +175,11 @@ TEST(Simulate, RunsTheBundledBookAndTracesItsRun)
 
 TEST(Simulate, AWordTapPlaysItsHashedNarrationAndShotsNeedADisplay)
 {
-    // Main menu -> word learning (page 9) -> tap the first word card's word.
+    // Main menu -> word learning (page 9) -> tap the first word card (its picture).
     const std::string shot = writeTemp("shot.png", "");
     std::remove(shot.c_str());
     const std::string script =
-        writeTemp("word.txt", "wait 0.5\ntap 320 528\nwait 0.5\ntap 170 535\nwait 0.3\nshot " + shot + "\nwait 2\n");
+        writeTemp("word.txt", "wait 0.5\ntap 320 528\nwait 0.5\ntap 170 720\nwait 0.3\nshot " + shot + "\nwait 2\n");
     const std::string trace = writeTemp("word.jsonl", "");
     ASSERT_EQ(0, runSimulation({script, trace, ""}));
 

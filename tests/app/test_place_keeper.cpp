@@ -39,7 +39,7 @@ using namespace quibo;
 namespace {
 
 // Main-menu buttons of the bundled layout, in design points.
-const cc::CCPoint kContinueAt(320, 620), kWordsAt(320, 528);
+const cc::CCPoint kContinueAt(320, 668), kWordsAt(320, 528);
 
 std::string slurp(const std::string& path)
 {
@@ -163,10 +163,10 @@ TEST_F(RememberedPlace, KeptOnEveryPageChangeAndTakenBackAtTheNextStart)
         driver->advance(0.15);
         EXPECT_EQ(9, readPlace().page);
         EXPECT_EQ(3, readPlace().playMode);
-        // A swipe to the right turns back to page 8 (its transition takes
+        // A swipe to the right above the cards turns back to page 8 (its transition takes
         // 0.5 s), and a new play mode.
         driver->advance(1.0);
-        driver->drag(cc::CCPoint(200, 300), cc::CCPoint(400, 300), 4);
+        driver->drag(cc::CCPoint(200, 900), cc::CCPoint(400, 900), 4);
         EXPECT_EQ(8, bookSettings().currentPage);
         driver->advance(0.5);
         EXPECT_EQ(9, readPlace().page);
@@ -323,7 +323,7 @@ TEST_F(RememberedPlace, TwoSimulateRunsOfTheProgramContinueWhereTheFirstStopped)
 {
     // First run: word learning (page 9), back a page by swipe, quit.
     const std::string script1 = scratch + "/first.txt";
-    std::ofstream(script1) << "wait 0.5\ntap 320 528\nwait 1\nswipe 200 300 400 300\nwait 1\ntap 320 344\n";
+    std::ofstream(script1) << "wait 0.5\ntap 320 528\nwait 1\nswipe 200 900 400 900\nwait 1\ntap 320 344\n";
     const std::string trace1 = scratch + "/first.jsonl";
     {
         cc::CCLogCapture log;
@@ -337,7 +337,7 @@ TEST_F(RememberedPlace, TwoSimulateRunsOfTheProgramContinueWhereTheFirstStopped)
     // Second run: "continue" is there and opens page 8.
     freshProcess();
     const std::string script2 = scratch + "/second.txt";
-    std::ofstream(script2) << "wait 0.5\ntap 320 620\nwait 1\n";
+    std::ofstream(script2) << "wait 0.5\ntap 320 668\nwait 1\n";
     const std::string trace2 = scratch + "/second.jsonl";
     ASSERT_EQ(0, runQuibo({"--simulate", script2, "--trace", trace2, "--remember", "--narration-speed", "0.5"}));
     const std::string trace = slurp(trace2);

@@ -1,8 +1,12 @@
 // Widgets drawn for real into a hidden window: container backgrounds, the
-// enabled switch, and clipping of children (also under rotation).
+// enabled switch, clipping of children (also under rotation), and the
+// scrolling views' culling, which keeps whatever reaches into the view.
 #include "GuiTestSupport.h"
 
 #include "gui/Layout.h"
+#include "gui/widgets/UIButton.h"
+#include "gui/widgets/UIDragPanel.h"
+#include "gui/widgets/UIScrollView.h"
 #include "render/CCFrameCapture.h"
 
 #include <gtest/gtest.h>
@@ -110,4 +114,59 @@ TEST_F(WidgetRender, ResizingAPanelResizesItsBackground)
     panel->setBackGroundColorOpacity(0);
     stage.driver->step();
     EXPECT_FALSE(isColour(at(150, 150), 0, 0, 255));
+}
+
+namespace {
+// Three children of a clipping view, each with its own rectangle outside the
+// view's 200 x 200 window but drawing into it: a bar turned half a turn, a
+// panel whose own child reaches in, and a button whose title is wider than
+// the button. The view shows inner y 400..600 (top aligned over 600).
+void addChildrenReachingIn(InnerContainerLayout* view)
+{
+    view->setSize(CCSize(200, 200));
+    view->setPosition(CCPoint(20, 20));
+    view->setInnerContainerSize(CCSize(200, 600));
+    Layout* bar = colourPanel(ccc3(0, 255, 0), CCSize(300, 20), CCPoint(250, 500));
+    bar->getOwnRenderNode()->setRotation(180); // now x -50..250, y 480..500
+    view->addChild(bar);
+    Layout* holder = colourPanel(ccc3(0, 0, 0), CCSize(50, 50), CCPoint(300, 420));
+    holder->setBackGroundColorType(LAYOUT_COLOR_NONE);
+    holder->addChild(colourPanel(ccc3(255, 0, 0), CCSize(100, 30), CCPoint(-250, 0))); // x 50..150, y 420..450
+    view->addChild(holder);
+    UIButton* wide = UIButton::create();
+    wide->setIgnoreSize(false);
+    wide->setSize(CCSize(20, 20));
+    wide->setPosition(CCPoint(235, 560)); // x 225..245
+    wide->setTitleFontSize(40);
+    wide->setTitleColor(ccc3(0, 0, 255));
+    wide->setTitleText("WWWWWWWWWW");
+    view->addChild(wide);
+}
+} // namespace
+
+TEST_F(WidgetRender, AClippingViewDrawsChildrenWhoseDrawingReachesIntoIt)
+{
+    for (int kind = 0; kind < 2; ++kind) {
+        InnerContainerLayout* view = kind == 0 ? static_cast<InnerContainerLayout*>(UIScrollView::create())
+                                               : static_cast<InnerContainerLayout*>(UIDragPanel::create());
+        SCOPED_TRACE(kind == 0 ? "scroll view" : "drag panel");
+        addChildrenReachingIn(view);
+        stage.root()->addChild(view);
+        stage.driver->step();
+        // In world points the view's window is (20..220, 20..220); inner y 400 is world 20.
+        EXPECT_TRUE(isColour(at(120, 20 + 90), 0, 255, 0)) << "the turned bar";
+        EXPECT_TRUE(isColour(at(120, 20 + 35), 255, 0, 0)) << "the panel's child";
+        int blue = 0;
+        for (float x = 150; x < 220; x += 1) {
+            for (float y = 20 + 140; y < 20 + 180; y += 1) {
+                const ccColor4B c = at(x, y);
+                if (c.b > 150 && c.r < 90 && c.g < 90) ++blue;
+            }
+        }
+        EXPECT_GT(blue, 20) << "the title wider than its button";
+        // Still clipped: nothing of the bar beyond the view's right edge.
+        EXPECT_FALSE(isColour(at(240, 20 + 90), 0, 255, 0));
+        stage.root()->removeChild(view);
+        stage.driver->step();
+    }
 }

@@ -214,6 +214,10 @@ TEST(WidgetTree, EdgesDependOnTheKindOfWidget)
     box->setPosition(CCPoint(100, 50));
     EXPECT_FLOAT_EQ(100, box->getLeftEdge());
     EXPECT_FLOAT_EQ(70, box->getTopEdge());
+    // The same rule in the widget's own node space: the anchor places a leaf.
+    leaf->setAnchorPoint(CCPoint(0.25f, 0.5f));
+    EXPECT_TRUE(leaf->getWidgetRect().equals(CCRect(-10, -10, 40, 20)));
+    EXPECT_TRUE(box->getWidgetRect().equals(CCRect(0, 0, 40, 20)));
 }
 
 TEST(WidgetTree, ColourOfANodeWithoutColourIsWhite)

@@ -35,7 +35,7 @@ namespace journey {
 using pagetest::PageView;
 
 // The main menu's buttons as the bundled layout places them (design points).
-const cc::CCPoint kContinueAt(320, 620), kWordsAt(320, 528), kSelectAt(320, 436), kQuitAt(320, 344);
+const cc::CCPoint kContinueAt(320, 668), kWordsAt(320, 528), kSelectAt(320, 436), kQuitAt(320, 344);
 // The grid's slide-in lasts 2 s; a page turn 0.5 s. A little more lets the last frame land.
 const double kSlideIn = 2.1, kTurn = 0.6;
 const char* const kBookFolder = "qovarn_3391_ver10";
@@ -100,6 +100,22 @@ inline bool shown(cc::UIWidget* w)
 
 // Centre of a widget in world (design) points.
 inline cc::CCPoint centreOf(cc::UIWidget* w) { return pagetest::worldOf(w, w->getPosition()); }
+
+// A widget's own rectangle in world (design) points, its anchor placing it.
+inline cc::CCRect boxOf(cc::UIWidget* w)
+{
+    const cc::CCPoint c = centreOf(w);
+    const cc::CCSize s = w->getSize();
+    return cc::CCRect(c.x - s.width * w->getAnchorPoint().x, c.y - s.height * w->getAnchorPoint().y, s.width,
+                      s.height);
+}
+
+// Whether two rectangles share more than an edge.
+inline bool overlaps(const cc::CCRect& a, const cc::CCRect& b)
+{
+    return a.getMinX() < b.getMaxX() && b.getMinX() < a.getMaxX() && a.getMinY() < b.getMaxY() &&
+           b.getMinY() < a.getMaxY();
+}
 
 // The running application on the frame driver.
 struct App {

@@ -1,7 +1,9 @@
 // The journeys drawn: frames captured into a hidden window at the key
-// moments (main menu, grid after its slide-in, a page, a tapped word with its
-// bubble, the middle of a page turn, the hint) and checked with tolerant
-// pixel probes against what the widgets say. The PNGs stay in the build
+// moments (main menu with and without the continue button, grid after its
+// slide-in, a page, a tapped word with its readable highlight and its
+// bubble, the middle of a page turn, the hint, a word card tapped on its
+// picture) and checked with tolerant pixel probes against what the widgets
+// say. The PNGs stay in the build
 // folder (journey_artefacts/) for a person to look at. Without a display the
 // tests skip.
 #include "JourneySupport.h"
@@ -43,6 +45,33 @@ bool isGreyish(const cc::ccColor4B& c)
     return std::abs(c.r - c.g) < 14 && std::abs(c.g - c.b) < 14 && c.r > 90 && c.r < 165;
 }
 
+// Relative luminance of a pixel (sRGB), and the contrast ratio of two.
+double luminance(const cc::ccColor4B& c)
+{
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+
+// The contrast between the darkest and the lightest pixel of a rectangle
+// (design points): for a word with its highlight, text against its ground.
+double contrastWithin(const cc::CCRect& r)
+{
+    double dark = 1, light = 0;
+    for (float y = r.getMinY(); y <= r.getMaxY(); y += 1) {
+        for (float x = r.getMinX(); x <= r.getMaxX(); x += 1) {
+            const double l = luminance(at(cc::CCPoint(x, y)));
+            dark = std::min(dark, l);
+            light = std::max(light, l);
+        }
+    }
+    return (light + 0.05) / (dark + 0.05);
+}
+
+bool isOrange(const cc::ccColor4B& c) { return c.r > 200 && c.g > 70 && c.g < 200 && c.b < 90; }
+
 struct Frame {
     std::vector<unsigned char> rgba;
     int w = 0, h = 0;
@@ -74,6 +103,13 @@ TEST(Pictures, TheJourneyAtItsKeyMoments)
     // Main menu: the select button stands out from the cover around it.
     EXPECT_TRUE(a.driver->screenshot(artefact("1_main_menu.png")));
     EXPECT_GT(distance(at(kSelectAt), at(cc::CCPoint(20, kSelectAt.y))), 40);
+    // Without the continue button the panel ends just above "Learn words":
+    // no empty band of it above the first button, only the sky of the cover.
+    const cc::CCPoint aboveWords(320, kWordsAt.y + 68), skyBeside(630, kWordsAt.y + 68);
+    EXPECT_LT(distance(at(aboveWords), at(skyBeside)), 25) << "an empty panel band above the first button";
+    // Beside the continue button's caption, on the button when it is shown.
+    const cc::CCPoint continueFace(kContinueAt.x - 145, kContinueAt.y - 12);
+    EXPECT_FALSE(isOrange(at(continueFace)));
 
     // The grid at rest: red squares, and with one screen of 8 pages both steps grey.
     a.tapAt(kSelectAt);
@@ -123,6 +159,16 @@ TEST(Pictures, TheJourneyAtItsKeyMoments)
     a.driver->step();
     EXPECT_TRUE(a.driver->screenshot(artefact("4_word_with_bubble.png")));
     EXPECT_GT(distance(at(centre), wordBefore), 30) << "highlight on the word";
+    // The highlighted word reads clearly: inside the frame (its edge left
+    // out) the letters keep a strong contrast with their ground.
+    {
+        cc::CCRect inner = boxOf(word);
+        inner.origin = inner.origin + cc::CCPoint(6, 6);
+        inner.size = cc::CCSize(inner.size.width - 12, inner.size.height - 12);
+        const double contrast = contrastWithin(inner);
+        std::printf("highlighted word contrast %.1f:1\n", contrast);
+        EXPECT_GT(contrast, 7.0) << "the highlight washes the word out";
+    }
     // Inside the bubble no dark brown page text shows through (the sentence
     // itself is blue): the bubble lies above the text lines it covers.
     {
@@ -199,9 +245,17 @@ TEST(Pictures, TheJourneyAtItsKeyMoments)
         }
     }
     EXPECT_GT(blue, 10) << "blue hint text around the finger";
+
+    // Back on the main menu after reading: the continue button stands on
+    // its own above the panel, with the cover between them.
+    ASSERT_TRUE(a.returnFromPage());
+    a.driver->step();
+    EXPECT_TRUE(a.driver->screenshot(artefact("8_main_menu_continue.png")));
+    EXPECT_TRUE(isOrange(at(continueFace))) << "the continue button";
+    EXPECT_LT(distance(at(aboveWords), at(skyBeside)), 25) << "cover between the continue button and the panel";
 }
 
-TEST(Pictures, AWordLearningSentenceIsDrawnAboveTheCards)
+TEST(Pictures, AWordCardAnswersAnywhereAndItsSentenceStaysClearOfTheCardBelow)
 {
     App a;
     if (!a.driver->enableRendering(640, 960)) GTEST_SKIP() << "no display";
@@ -213,24 +267,39 @@ TEST(Pictures, AWordLearningSentenceIsDrawnAboveTheCards)
     PageView v = a.page();
     cc::UIWidget* word = v.word(9, 1);
     ASSERT_NE(nullptr, word);
-    a.tapWord(word);
-    a.driver->advance(0.2);
+    cc::UIWidget* card = cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(v.uiLayer->getRootWidget(), "card1");
+    cc::UIWidget* picture =
+        cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(v.uiLayer->getRootWidget(), "picture1");
+    ASSERT_NE(nullptr, card);
+    ASSERT_NE(nullptr, picture);
+    const cc::CCRect cardBox = boxOf(card);
+    // The child taps the picture, well away from the word under it.
+    const cc::CCPoint onPicture = centreOf(picture) + cc::CCPoint(-40, 20);
+    const cc::ccColor4B pictureBefore = at(onPicture);
+    a.tapAt(onPicture);
+    EXPECT_EQ(word, a.page().currentWord()) << "the card's word answers a tap on its picture";
+    ASSERT_FALSE(a.events(cc::AudioEvent::Kind::Play).empty());
+    EXPECT_EQ(narrationFileOf(9, 1), a.events(cc::AudioEvent::Kind::Play).back().name);
+    a.driver->advance(1.2); // the glide has landed
     a.driver->step();
     EXPECT_TRUE(a.driver->screenshot(artefact("7_word_learning_bubble.png")));
+    // The highlight frames the card and leaves its picture as it was.
+    EXPECT_TRUE(isOrange(at(cc::CCPoint(cardBox.getMinX() + 4, cardBox.getMidY())))) << "frame on the card's edge";
+    EXPECT_LT(distance(at(onPicture), pictureBefore), 20) << "the picture keeps its colours";
     cc::UIButton* bubble = a.page().sentenceBubble();
     ASSERT_TRUE(shown(bubble));
-    // Where the bubble covers the card below it, the frame shows the bubble, not the card.
-    const cc::CCPoint c = centreOf(bubble);
-    const cc::CCSize s = bubble->getSize();
-    const float cardTop = 300 + 150;
-    const float bottom = c.y - s.height / 2;
-    std::printf("bubble %.0f x %.0f at (%.0f, %.0f); card 3 top at %.0f\n", s.width, s.height, c.x, c.y, cardTop);
-    ASSERT_LT(bottom + 4, cardTop) << "this bubble does not reach the next card";
+    // The bubble hangs under the card, clear of the card below it, and is drawn.
+    const cc::CCRect b = boxOf(bubble);
+    const cc::CCRect below = boxOf(cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(v.uiLayer->getRootWidget(), "card3"));
+    std::printf("bubble %.0f x %.0f at (%.0f, %.0f); card 3 top at %.0f\n", b.size.width, b.size.height, b.getMidX(),
+                b.getMidY(), below.getMaxY());
+    EXPECT_GE(b.getMinY(), below.getMaxY()) << "the bubble covers the card below";
+    EXPECT_LE(b.getMaxY(), cardBox.getMinY() + 1) << "the bubble covers its own card";
     Frame now;
     ASSERT_TRUE(now.read());
     int changed = 0, probed = 0;
-    for (float y = bottom + 2; y < std::min(cardTop - 2, c.y + s.height / 2 - 2); y += 2) {
-        for (float x = c.x - s.width / 2 + 2; x < c.x + s.width / 2 - 2; x += 2) {
+    for (float y = b.getMinY() + 2; y < b.getMaxY() - 2; y += 2) {
+        for (float x = b.getMinX() + 2; x < b.getMaxX() - 2; x += 2) {
             const int px = static_cast<int>(x * now.w / 640), py = static_cast<int>((960 - y) * now.h / 960);
             const size_t i = (static_cast<size_t>(py) * now.w + px) * 4;
             ++probed;
@@ -240,5 +309,42 @@ TEST(Pictures, AWordLearningSentenceIsDrawnAboveTheCards)
         }
     }
     ASSERT_GT(probed, 0);
-    EXPECT_GT(changed, probed / 2) << "the bubble over the card is visible";
+    EXPECT_GT(changed, probed / 2) << "the bubble is visible";
+    // Where the card below begins, the frame shows the card as before.
+    const cc::CCPoint cardBelowTop(below.getMidX(), below.getMaxY() - 3);
+    const int px = static_cast<int>(cardBelowTop.x * now.w / 640), py = static_cast<int>((960 - cardBelowTop.y) * now.h / 960);
+    const size_t i = (static_cast<size_t>(py) * now.w + px) * 4;
+    EXPECT_LT(std::abs(now.rgba[i] - before.rgba[i]) + std::abs(now.rgba[i + 1] - before.rgba[i + 1]) +
+                  std::abs(now.rgba[i + 2] - before.rgba[i + 2]),
+              30)
+        << "the top of the card below is covered";
+}
+
+// The bubble of a word at the window's edge lies wholly inside the window
+// (page 2, "One" at the start of the first line): it moves sideways with its
+// sentence instead of being cut off.
+TEST(Pictures, TheBubbleOfAWordAtTheEdgeStaysInsideTheWindow)
+{
+    App a;
+    if (!a.driver->enableRendering(640, 960)) GTEST_SKIP() << "no display";
+    ASSERT_TRUE(a.launch());
+    ASSERT_TRUE(a.openFromGrid(2));
+    a.driver->step();
+    cc::UIWidget* one = a.page().word(2, 1);
+    ASSERT_NE(nullptr, one);
+    a.tapWord(one);
+    a.driver->advance(1.2);
+    a.driver->step();
+    EXPECT_TRUE(a.driver->screenshot(artefact("9_bubble_at_the_edge.png")));
+    const cc::CCRect b = boxOf(a.page().sentenceBubble());
+    EXPECT_GE(b.getMinX(), 0);
+    EXPECT_LE(b.getMaxX(), 640);
+    cc::CCLabelTTF* sentence = a.page().sentenceLabel();
+    ASSERT_NE(nullptr, sentence);
+    const cc::CCPoint label = pagetest::worldOf(a.page().sentenceBubble(), sentence->getPosition());
+    const float half = sentence->getContentSize().width / 2;
+    EXPECT_GE(label.x - half, 0);
+    EXPECT_LE(label.x + half, 640);
+    // The bubble's left border is drawn just inside the window.
+    EXPECT_GT(at(cc::CCPoint(b.getMinX() + 2, b.getMidY())).b, 200) << "the bubble's blue border";
 }

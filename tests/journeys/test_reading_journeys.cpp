@@ -319,12 +319,17 @@ TEST(Journey, TheWordLearningSectionAndBackToQuit)
     const std::vector<int> idx = wordIndexesOf(9);
     ASSERT_EQ(4u, idx.size());
 
-    // Tap the first card's word: it is highlighted, its sentence shows in a
-    // bubble that hangs in the same container as the word, above every card.
+    // The first card's word button covers the whole card; tapped, the word
+    // is highlighted, its sentence shows in a bubble that hangs in the same
+    // container as the word, above every card.
     cc::UIWidget* first = v.word(9, 1);
     ASSERT_NE(nullptr, first);
-    EXPECT_NEAR(170, centreOf(first).x, 1);
-    EXPECT_NEAR(535, centreOf(first).y, 1);
+    cc::UIWidget* card1 = cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(v.uiLayer->getRootWidget(), "card1");
+    ASSERT_NE(nullptr, card1);
+    EXPECT_NEAR(centreOf(card1).x, centreOf(first).x, 1);
+    EXPECT_NEAR(centreOf(card1).y, centreOf(first).y, 1);
+    EXPECT_EQ(card1->getSize().width, first->getSize().width);
+    EXPECT_EQ(card1->getSize().height, first->getSize().height);
     a.tapWord(first);
     a.driver->advance(0.6);
     EXPECT_TRUE(shown(first));
@@ -355,6 +360,58 @@ TEST(Journey, TheWordLearningSectionAndBackToQuit)
     EXPECT_FALSE(shown(a.mainButton("bngoon"))) << "turning wrote the page, but no page was ever chosen";
     a.tapAt(kQuitAt);
     EXPECT_TRUE(a.driver->director()->hasEnded());
+}
+
+// Every card of the word-learning pages: a tap on a corner of it highlights
+// its word, and its sentence bubble stays inside the window, clear of the
+// other cards and of the page controls, and holds its whole sentence.
+TEST(Journey, EveryWordCardAnswersAndItsSentenceStaysClearOfTheOtherCardsAndTheControls)
+{
+    App a;
+    ASSERT_TRUE(a.launch());
+    for (int pageNumber = 9; pageNumber <= 11; ++pageNumber) {
+        bookSettings().currentPage = pageNumber;
+        openPage();
+        a.driver->step(2);
+        PageView v = a.page();
+        ASSERT_NE(nullptr, v.layer) << pageNumber;
+        std::vector<cc::UIWidget*> cards;
+        for (int i = 1; i <= 4; ++i) {
+            cc::UIWidget* c = cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(
+                v.uiLayer->getRootWidget(), ("card" + std::to_string(i)).c_str());
+            if (c) cards.push_back(c);
+        }
+        ASSERT_GE(cards.size(), 3u);
+        std::vector<cc::CCRect> controls;
+        for (cc::CCMenuItem* item : {v.previous, v.play, v.next}) {
+            if (item && item->isVisible()) controls.push_back(item->boundingBox());
+        }
+        for (cc::UIWidget* card : cards) {
+            const int index = card->getName()[4] - '0';
+            SCOPED_TRACE("page " + std::to_string(pageNumber) + " card " + std::to_string(index));
+            // A corner of the card, far from its word.
+            const cc::CCRect cardBox = boxOf(card);
+            a.tapAt(cc::CCPoint(cardBox.getMinX() + 20, cardBox.getMaxY() - 20));
+            a.driver->step();
+            ASSERT_EQ(v.word(pageNumber, index), a.page().currentWord());
+            cc::UIButton* bubble = a.page().sentenceBubble();
+            ASSERT_TRUE(shown(bubble));
+            const cc::CCRect b = boxOf(bubble);
+            EXPECT_GE(b.getMinY(), 0);
+            EXPECT_GE(b.getMinX(), 0);
+            EXPECT_LE(b.getMaxX(), 640);
+            for (cc::UIWidget* other : cards) {
+                if (other != card) {
+                    EXPECT_FALSE(overlaps(b, boxOf(other))) << "covers " << other->getName();
+                }
+            }
+            for (const cc::CCRect& c : controls) EXPECT_FALSE(overlaps(b, c)) << "covers a page control";
+            ASSERT_NE(nullptr, a.page().sentenceLabel());
+            const cc::CCSize label = a.page().sentenceLabel()->getContentSize();
+            EXPECT_LE(label.height + 960.0f / 40, b.size.height + 0.5f) << "the sentence fits its bubble";
+            EXPECT_LE(label.width, b.size.width + 0.5f);
+        }
+    }
 }
 
 TEST(Journey, TheGridReturnButtonAndTheHint)

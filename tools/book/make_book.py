@@ -54,7 +54,10 @@ def make_images(res):
 
 
 def make_sheet(folder, pictures):
+    card_w, card_h = page_layouts.CARD_SIZE
     frames = [("word_glow.png", ui.word_glow()), ("word_glow_down.png", ui.word_glow(True)),
+              ("card_glow.png", ui.card_glow(card_w, card_h)),
+              ("card_glow_down.png", ui.card_glow(card_w, card_h, True)),
               ("card.png", ui.card()), ("butterfly.png", ui.butterfly()), ("ladybug.png", ui.ladybug())]
     frames += [("pic_%s.png" % p, art_scenes.paint_picture(p, PICTURE_SIDE)) for p in sorted(pictures)]
     texture, places = sprite_sheet.pack(frames, 1024)
@@ -72,6 +75,7 @@ def make_menus(res, title):
     for state, name in (("normal", ""), ("pressed", "_down"), ("disabled", "_off")):
         ui.menu_button(state).write_to_png(os.path.join(main, "menu_button%s.png" % name))
         ui.menu_button(state).write_to_png(os.path.join(settings, "menu_button%s.png" % name))
+        ui.menu_button(state, ui.GO_COLOURS).write_to_png(os.path.join(main, "go_button%s.png" % name))
     for state, name in (("normal", ""), ("pressed", "_down"), ("disabled", "_marked")):
         ui.setting_button(state).write_to_png(os.path.join(settings, "set_button%s.png" % name))
     ui.panel_background().write_to_png(os.path.join(settings, "panel_bg.png"))

@@ -11,20 +11,33 @@ WHITE = (255, 255, 255)
 DARK = (25, 24, 25)
 
 
+GO_IMAGES = ("go_button.png", "go_button_down.png", "go_button_off.png")
+MENU_X = 320
+# The three buttons every visit shows share one panel; "Continue reading",
+# shown only once a page was chosen, stands on its own above it, so the menu
+# looks whole with it and without it.
+PANEL_BUTTONS = [("bnwordlean", "Learn words"), ("bnselect", "Choose a page"), ("bnreturn", "Quit")]
+PANEL_X, PANEL_Y, PANEL_W = 140, 290, 360
+BUTTON_W, BUTTON_H, BUTTON_PITCH, PANEL_PAD = 320, 76, 92, 16
+CONTINUE_Y, CONTINUE_W, CONTINUE_H = 668, 340, 84
+
+
 def main_menu(title):
     wr = Writer("objects")
     children = [
-        wr.image_view("banner", 320, 830, "title_banner.png", FILE, z=1),
-        wr.label("title", 320, 830, title, 38, (183, 28, 28), anchor=(0.5, 0.5), z=2),
+        wr.image_view("banner", MENU_X, 830, "title_banner.png", FILE, z=1),
+        wr.label("title", MENU_X, 830, title, 38, (183, 28, 28), anchor=(0.5, 0.5), z=2),
+        wr.button("bngoon", MENU_X, CONTINUE_Y, CONTINUE_W, CONTINUE_H, GO_IMAGES, FILE, MENU_CAPS, z=4, tag=1,
+                  title=("Continue reading", 34, WHITE)),
     ]
-    buttons = [("bngoon", "Continue reading"), ("bnwordlean", "Learn words"),
-               ("bnselect", "Choose a page"), ("bnreturn", "Quit")]
     column = []
-    for n, (name, caption) in enumerate(buttons):
-        column.append(wr.button(name, 180, 330 - n * 92, 320, 76, MENU_IMAGES, FILE, MENU_CAPS, z=1, tag=n + 1,
-                                title=(caption, 32, WHITE)))
-    children.append(wr.panel("buttons", 140, 290, 360, 380, column, colour_type=1, bg=(255, 255, 255),
-                             bg_opacity=150, z=3))
+    height = 2 * PANEL_PAD + BUTTON_H + BUTTON_PITCH * (len(PANEL_BUTTONS) - 1)
+    for n, (name, caption) in enumerate(PANEL_BUTTONS):
+        y = height - PANEL_PAD - BUTTON_H / 2 - n * BUTTON_PITCH
+        column.append(wr.button(name, PANEL_W / 2, y, BUTTON_W, BUTTON_H, MENU_IMAGES, FILE, MENU_CAPS, z=1,
+                                tag=n + 2, title=(caption, 32, WHITE)))
+    children.append(wr.panel("buttons", PANEL_X, PANEL_Y, PANEL_W, height, column, colour_type=1,
+                             bg=(255, 255, 255), bg_opacity=150, z=3))
     root = wr.panel("mainpage", 0, 0, 640, 960, children, image="cover.png")
     return wr.document(root)
 

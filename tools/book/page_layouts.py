@@ -106,10 +106,17 @@ def story_page(page):
     return wr.document(root, [SHEET]), words
 
 
-CARD_SLOTS = {4: [(170, 640), (470, 640), (170, 300), (470, 300)], 3: [(170, 640), (470, 640), (320, 300)]}
-CARD_SIZE = (270, 300)
+# Two rows of cards. Under every card stays room for the sentence bubble of
+# its word: the reader hangs the bubble below the word button, which covers
+# the whole card, and sizes the sentence by the button's image, which is as
+# large as the card. The lower row's bubbles stay above the page controls.
+CARD_SIZE = (270, 270)
+CARD_SLOTS = {4: [(170, 695), (470, 695), (170, 320), (470, 320)], 3: [(170, 695), (470, 695), (320, 320)]}
+CARD_GLOW = ("card_glow.png", "card_glow_down.png", "")
+CARD_GLOW_CAPS = (30, 30, CARD_SIZE[0] - 60, CARD_SIZE[1] - 60)
+PICTURE_RAISE = 30
+WORD_DROP = 95
 WORD_SIZE = 38
-_word_font = ImageFont.truetype(FONT_FILE, WORD_SIZE)
 
 
 def word_page(page):
@@ -119,11 +126,14 @@ def word_page(page):
     words, buttons = [], []
     for (word, picture, sentence), index, (cx, cy) in zip(page.words, numbers, CARD_SLOTS[len(page.words)]):
         children.append(wr.image_view("card%d" % index, cx, cy, "card.png", FRAME, CARD_SIZE, (24, 24, 48, 48), z=1))
-        children.append(wr.image_view("picture%d" % index, cx, cy + 35, "pic_%s.png" % picture, FRAME, z=2))
-        children.append(wr.label("word%d" % index, cx, cy - 105, word, WORD_SIZE, TEXT_COLOUR, anchor=(0.5, 0.5), z=3))
-        w = max(90, round(width_of(word, _word_font) + 28))
-        buttons.append(wr.button(button_name(page.number, index), cx, cy - 105, w, 54, GLOW, FRAME, GLOW_CAPS,
-                                 z=5, tag=index))
+        children.append(wr.image_view("picture%d" % index, cx, cy + PICTURE_RAISE, "pic_%s.png" % picture, FRAME,
+                                      z=2))
+        children.append(wr.label("word%d" % index, cx, cy - WORD_DROP, word, WORD_SIZE, TEXT_COLOUR,
+                                 anchor=(0.5, 0.5), z=3))
+        # A child taps the picture as often as the word: the (invisible)
+        # button answers anywhere on the card.
+        buttons.append(wr.button(button_name(page.number, index), cx, cy, CARD_SIZE[0], CARD_SIZE[1], CARD_GLOW,
+                                 FRAME, CARD_GLOW_CAPS, z=5, tag=index))
         words.append((index, word, sentence))
     # As on story pages: one clear panel above every card holds the buttons,
     # so a sentence is not drawn under the next card.

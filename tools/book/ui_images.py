@@ -60,18 +60,35 @@ def bubble():
     return rounded_box(48, 48, 14, "#ffffff", 0.95, "#4fc3f7", 1.0, 3)
 
 
+# The highlight lies over the page text (the word buttons sit above the text
+# lines so that the sentence bubble is drawn above them too), so it must not
+# tint the letters: a strong rounded frame with only a faint wash inside
+# keeps dark text dark. Pressed (the look a highlighted word shows while it
+# keeps the focus) is a shade stronger.
+HIGHLIGHT = {False: ("#fff176", 0.12, "#fb8c00", 3), True: ("#ffd54f", 0.14, "#e65100", 3.5)}
+
+
+def highlight(w, h, radius, pressed=False, edge_scale=1.0):
+    fill_colour, fill_alpha, edge_colour, edge = HIGHLIGHT[pressed]
+    return rounded_box(w, h, radius, fill_colour, fill_alpha, edge_colour, 1.0, edge * edge_scale)
+
+
 def word_glow(pressed=False):
-    """The highlight drawn over a word: a translucent yellow rounded box."""
-    if pressed:
-        return rounded_box(220, 56, 16, "#ffb300", 0.55, "#ff6f00", 0.95, 3)
-    return rounded_box(220, 56, 16, "#ffeb3b", 0.45, "#ffa000", 0.95, 3)
+    """The highlight drawn over a word of a story page."""
+    return highlight(220, 56, 16, pressed)
+
+
+def card_glow(w, h, pressed=False):
+    """The highlight of a word-learning card: a frame around the whole card,
+    as large as the card, since the card's word button covers all of it. No
+    wash inside: the picture keeps its own colours."""
+    _, _, edge_colour, edge = HIGHLIGHT[pressed]
+    return rounded_box(w, h, 22, "#ffffff", 0.0, edge_colour, 1.0, edge * 2)
 
 
 def word_glow_small(pressed=False):
     """The program's own word images (used when a book asks for them)."""
-    if pressed:
-        return rounded_box(48, 48, 14, "#ffb300", 0.55, "#ff6f00", 0.95, 3)
-    return rounded_box(48, 48, 14, "#ffeb3b", 0.45, "#ffa000", 0.95, 3)
+    return highlight(48, 48, 14, pressed)
 
 
 def card():
@@ -84,9 +101,13 @@ def card():
     return s
 
 
-def menu_button(state):
-    colours = {"normal": ("#66bb6a", "#2e7d32"), "pressed": ("#388e3c", "#1b5e20"), "disabled": ("#bdbdbd", "#757575")}
-    fill_colour, edge = colours[state]
+MENU_COLOURS = {"normal": ("#66bb6a", "#2e7d32"), "pressed": ("#388e3c", "#1b5e20"), "disabled": ("#bdbdbd", "#757575")}
+# The main menu's continue button stands on its own above the other three.
+GO_COLOURS = {"normal": ("#ffa726", "#e65100"), "pressed": ("#fb8c00", "#bf360c"), "disabled": ("#bdbdbd", "#757575")}
+
+
+def menu_button(state, colours=None):
+    fill_colour, edge = (colours or MENU_COLOURS)[state]
     s, ctx = _surface(96, 64)
     k.rounded_rect(ctx, 3, 6, 90, 56, 24)
     k.fill(ctx, "#000000", 0.2)

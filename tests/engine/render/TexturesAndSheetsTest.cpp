@@ -126,6 +126,11 @@ TEST(TexturesAndSheets, SheetsInEveryFormatLoadTheirFramesAndTextureByName)
     ASSERT_NE(nullptr, sprite);
     EXPECT_EQ(CCSize(14, 16), sprite->getContentSize());
     EXPECT_TRUE(sprite->isFrameDisplayed(a0));
+    // What a sprite shows can be named back from the cache (tools describe sprites so).
+    EXPECT_EQ("a0", cache->nameOfFrame(sprite->getTexture(), sprite->getTextureRect()));
+    EXPECT_EQ("a3", cache->nameOfFrame(a3->getTexture(), CCRect(30, 2, 6, 9)));
+    EXPECT_EQ("", cache->nameOfFrame(sprite->getTexture(), CCRect(0, 0, 1, 1)));
+    EXPECT_EQ("", cache->nameOfFrame(nullptr, CCRect(2, 4, 10, 12)));
 
     // A sheet whose texture is missing loads no frames; unknown names are null.
     const std::string bad = tempPath("bad.plist");

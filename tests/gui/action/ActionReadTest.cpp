@@ -9,6 +9,7 @@
 #include "gui/action/ActionNode.h"
 #include "gui/action/ActionObject.h"
 #include "scene/CCNode.h"
+#include "scene/CCNodeRGBA.h"
 
 namespace cc {
 namespace timelinetest {
@@ -118,12 +119,65 @@ TEST_F(TimelineRead, OneKeyFrameObjectAddsOneFramePerKindItNames)
     auto* scale = static_cast<ActionScaleFrame*>(node->getFrames(kActionFrameScale)->objectAtIndex(0));
     EXPECT_EQ(9, scale->getFrameIndex());
     EXPECT_FLOAT_EQ(2.0f, scale->getScaleX());
-    EXPECT_FLOAT_EQ(1.0f, scale->getScaleY()); // an absent second factor keeps the frame's 1
+    EXPECT_FLOAT_EQ(0.0f, scale->getScaleY()); // an absent second factor takes the format's default, 0
     EXPECT_FLOAT_EQ(45.5f, static_cast<ActionRotationFrame*>(node->getFrames(kActionFrameRotation)->objectAtIndex(0))->getRotation());
     const ccColor3B colour = static_cast<ActionTintFrame*>(node->getFrames(kActionFrameTint)->objectAtIndex(0))->getColor();
     EXPECT_EQ(255, colour.r); // kept within a byte
     EXPECT_EQ(20, colour.g);
     EXPECT_EQ(0, colour.b);
+}
+
+TEST_F(TimelineRead, AbsentOrMistypedValuesTakeTheFormatsDefaultAndRangesAreClamped)
+{
+    ASSERT_NE(nullptr, readOnStage("defaults.json", layoutWithAnimations(animation("d", "\"unittime\": 0.1", track(7,
+        keyFrame(0, R"("scalex": "wide", "colorr": 10, "opacity": "half")") + ", " +
+        keyFrame(4, R"("scalex": 3, "scaley": true, "colorr": 300, "colorg": -4, "colorb": 2.9, "opacity": 300)") + ", " +
+        keyFrame(8, R"("colorr": 0, "colorb": 200, "opacity": -7)"))))));
+    ActionNode* node = trackOf(animationAt("defaults.json", 0));
+    ASSERT_NE(nullptr, node);
+    ASSERT_EQ(2u, node->getFrames(kActionFrameScale)->count());
+    ASSERT_EQ(3u, node->getFrames(kActionFrameTint)->count());
+    ASSERT_EQ(3u, node->getFrames(kActionFrameFade)->count());
+    auto scale = [&](unsigned int i) {
+        return static_cast<ActionScaleFrame*>(node->getFrames(kActionFrameScale)->objectAtIndex(i));
+    };
+    auto colour = [&](unsigned int i) {
+        return static_cast<ActionTintFrame*>(node->getFrames(kActionFrameTint)->objectAtIndex(i))->getColor();
+    };
+    auto opacity = [&](unsigned int i) {
+        return static_cast<ActionFadeFrame*>(node->getFrames(kActionFrameFade)->objectAtIndex(i))->getOpacity();
+    };
+    // A mistyped factor counts as absent: 0, as for any number of the format.
+    EXPECT_FLOAT_EQ(0.0f, scale(0)->getScaleX());
+    EXPECT_FLOAT_EQ(0.0f, scale(0)->getScaleY());
+    EXPECT_FLOAT_EQ(3.0f, scale(1)->getScaleX());
+    EXPECT_FLOAT_EQ(1.0f, scale(1)->getScaleY()); // a boolean is a number: true is 1
+    // Absent channels are 0, not white.
+    EXPECT_EQ(10, colour(0).r);
+    EXPECT_EQ(0, colour(0).g);
+    EXPECT_EQ(0, colour(0).b);
+    EXPECT_EQ(0, colour(2).g);
+    EXPECT_EQ(200, colour(2).b);
+    // Outside the byte range a channel is clamped, never wrapped; reals truncate.
+    EXPECT_EQ(255, colour(1).r);
+    EXPECT_EQ(0, colour(1).g);
+    EXPECT_EQ(2, colour(1).b);
+    // A mistyped opacity is 0, not full; the fade action keeps it in a byte.
+    EXPECT_FLOAT_EQ(0.0f, opacity(0));
+    EXPECT_FLOAT_EQ(300.0f, opacity(1));
+    EXPECT_FLOAT_EQ(-7.0f, opacity(2));
+
+    // Played to its end, the widget shows the clamped values.
+    CCNode* target = node->getTargetNode();
+    ASSERT_NE(nullptr, target);
+    node->play(false);
+    driver->advance(1.0);
+    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(target);
+    ASSERT_NE(nullptr, rgba);
+    EXPECT_EQ(0, rgba->getOpacity());
+    EXPECT_EQ(0, rgba->getColor().r);
+    EXPECT_EQ(200, rgba->getColor().b);
+    EXPECT_FLOAT_EQ(3.0f, target->getScaleX());
 }
 
 TEST_F(TimelineRead, FramesBecomeOneTimedSequencePerKindRunTogether)

@@ -3,6 +3,7 @@
 #include "ReaderTestSupport.h"
 
 #include "gui/LayoutDump.h"
+#include "gui/widgets/UIButton.h"
 
 #include <json/reader.h>
 
@@ -21,7 +22,7 @@ TEST_F(LayoutDump, DescribesTheBuiltTreeAndTheFramesTheFileLoaded)
              "bgColorR": 9, "bgColorOpacity": 200)",
              node("Button", R"("name": "word", "tag": 4, "actiontag": 7, "x": 12, "y": 34, "touchAble": true,
                   "scaleX": 2, "flipX": true, "colorG": 0, "normalData": {"resourceType": 1, "path": "dsheet_a.png"},
-                  "pressedData": {"resourceType": 0, "path": "pic.png"})") + "," +
+                  "pressedData": {"resourceType": 0, "path": "pic.png"}, "rotation": 30)") + "," +
              node("TextButton", R"("name": "go", "ZOrder": 5, "text": "Go", "fontSize": 22)") + "," +
              node("ImageView", R"("name": "pic", "visible": false, "fileNameData": {"resourceType": 0,
                   "path": "pic.png"})")),
@@ -62,6 +63,15 @@ TEST_F(LayoutDump, DescribesTheBuiltTreeAndTheFramesTheFileLoaded)
     EXPECT_EQ("spriteFrame", word["state"]["normal"]["kind"].asString());
     EXPECT_EQ("dsheet_a.png", word["state"]["normal"]["name"].asString());
     EXPECT_EQ(scratchDir("dump") + "/pic.png", word["state"]["pressed"]["name"].asString());
+    // Each look carries its own kind, whatever the normal look's is.
+    EXPECT_EQ("file", word["state"]["pressed"]["kind"].asString());
+    // A kind the widgets do not load still shows as what it is.
+    UIButton* odd = UIButton::create();
+    odd->loadDisabledTexture("pic.png", static_cast<TextureResType>(2));
+    EXPECT_EQ("other", layoutdump::describeWidget(odd)["state"]["disabled"]["kind"].asString());
+    EXPECT_EQ("file", layoutdump::describeWidget(odd)["state"]["normal"]["kind"].asString());
+    // The rotation is the one the widget's own node really has.
+    EXPECT_EQ(30, word["rotation"].asFloat());
 
     const Json::Value& go = root["children"][2];
     EXPECT_EQ("Go", go["state"]["title"]["text"].asString());

@@ -70,8 +70,10 @@ TEST_F(ReaderOptions, TypeRulesOfTheCommonAndColourGroups)
     EXPECT_FLOAT_EQ(2.0f, w->getScaleX());
     EXPECT_FLOAT_EQ(1.0f, w->getScaleY()); // absent: untouched
     EXPECT_TRUE(w->getPosition().equals(CCPoint(10.5f, -3)));
-    ASSERT_NE(nullptr, w->getRenderNode());
-    EXPECT_FLOAT_EQ(30, w->getRenderNode()->getRotation());
+    // The widget's own node turns, not only the look shown now.
+    ASSERT_NE(nullptr, w->getOwnRenderNode());
+    EXPECT_FLOAT_EQ(30, w->getOwnRenderNode()->getRotation());
+    EXPECT_FLOAT_EQ(0, w->getRenderNode()->getRotation());
     EXPECT_TRUE(w->getAnchorPoint().equals(CCPoint(0, 0.5f)));
     EXPECT_EQ(128, w->getOpacity());
     // Omitting colorR tints red.
@@ -86,6 +88,37 @@ TEST_F(ReaderOptions, TypeRulesOfTheCommonAndColourGroups)
     EXPECT_FALSE(v->isVisible());
     EXPECT_STREQ("panel", v->getName());
     EXPECT_TRUE(v->isIgnoreSize());
+}
+
+TEST_F(ReaderOptions, ARotatedButtonTurnsEveryLookItsTitleAndItsHitArea)
+{
+    writeImage("", "wide.png", 40, 10);
+    UIWidget* w = only(node("TextButton", R"("x": 200, "y": 300, "rotation": 90, "scale9Enable": true,
+        "scale9Width": 100, "scale9Height": 20, "normal": "wide.png", "pressed": "wide.png", "disabled": "wide.png",
+        "text": "Go", "fontSize": 12)"));
+    UIButton* b = dynamic_cast<UIButton*>(w);
+    ASSERT_NE(nullptr, b);
+    // The root panel is centred on the origin; measure from the button's own centre.
+    const CCPoint c = w->getOwnRenderNode()->getParent()->convertToWorldSpace(w->getPosition());
+    // Turned a quarter: the 100-point side now runs up and down the screen.
+    auto worldBox = [](CCNode* n) {
+        const CCSize& s = n->getContentSize();
+        return CCRectApplyAffineTransform(CCRect(0, 0, s.width, s.height), n->nodeToWorldTransform());
+    };
+    for (CCNode* look : {b->getNormalRenderer(), b->getPressedRenderer(), b->getDisabledRenderer()}) {
+        const CCRect box = worldBox(look);
+        EXPECT_NEAR(20, box.size.width, 0.5);
+        EXPECT_NEAR(100, box.size.height, 0.5);
+        EXPECT_NEAR(c.x, box.getMidX(), 0.5);
+        EXPECT_NEAR(c.y, box.getMidY(), 0.5);
+    }
+    const CCRect title = worldBox(b->getTitleRenderer());
+    EXPECT_GT(title.size.height, title.size.width) << "the title turns with the button";
+    EXPECT_NEAR(c.x, title.getMidX(), 1);
+    EXPECT_NEAR(c.y, title.getMidY(), 1);
+    // The hit area turns too.
+    EXPECT_TRUE(w->hitTest(c + CCPoint(0, 45)));
+    EXPECT_FALSE(w->hitTest(c + CCPoint(45, 0)));
 }
 
 TEST_F(ReaderOptions, ChildrenSortByZOrderAndUnknownClassesBuildNothing)

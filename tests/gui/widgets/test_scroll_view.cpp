@@ -8,6 +8,7 @@
 #include "WidgetTestSupport.h"
 #include "gui/GUIRenderer.h"
 #include "gui/widgets/UIButton.h"
+#include "gui/widgets/UIDragPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -272,4 +273,40 @@ TEST(ScrollView, AClippingViewVisitsOnlyTheChildrenItShows)
     stage.driver->step();
     EXPECT_GT(rows[500]->visits(), 0);
     EXPECT_GT(rows[999]->visits(), 0);
+}
+
+TEST(ScrollView, CullingMeasuresAChildsWholeDrawingInBothScrollingViews)
+{
+    for (int kind = 0; kind < 2; ++kind) {
+        SCOPED_TRACE(kind == 0 ? "scroll view" : "drag panel");
+        guitest::Stage stage;
+        InnerContainerLayout* view = kind == 0 ? static_cast<InnerContainerLayout*>(UIScrollView::create())
+                                               : static_cast<InnerContainerLayout*>(UIDragPanel::create());
+        view->setSize(CCSize(200, 100));
+        view->setPosition(CCPoint(100, 100));
+        view->setInnerContainerSize(CCSize(200, 1000)); // shows inner y 900..1000
+        stage.root()->addChild(view);
+        // Own rectangle far below the view, turned half a turn about a point
+        // above it: the 20 x 20 square lands at y 950..970.
+        CountingWidget* turned = CountingWidget::make(CCPoint(100, 300));
+        turned->getOwnRenderNode()->setRotation(180);
+        turned->getOwnRenderNode()->setAnchorPoint(CCPoint(0.5f, 0.5f));
+        turned->getOwnRenderNode()->setContentSize(CCSize(20, 1320)); // pivot 660 above its foot
+        view->addChild(turned);
+        // A holder far to the right whose own child reaches back into the view.
+        CountingWidget* holder = CountingWidget::make(CCPoint(900, 950));
+        CountingWidget* reaching = CountingWidget::make(CCPoint(-800, 0));
+        reaching->getOwnRenderNode()->setContentSize(CCSize(20, 20)); // it draws, as a picture would
+        holder->addChild(reaching);
+        view->addChild(holder);
+        // A plain child far below stays culled.
+        CountingWidget* far = CountingWidget::make(CCPoint(100, 300));
+        view->addChild(far);
+        stage.driver->step();
+        EXPECT_GT(turned->visits(), 0);
+        EXPECT_GT(holder->visits(), 0);
+        EXPECT_GT(reaching->visits(), 0);
+        EXPECT_EQ(0, far->visits());
+        EXPECT_TRUE(far->isVisible()) << "hidden for the frame only";
+    }
 }
