@@ -4,6 +4,10 @@
 
 #include <sys/stat.h>
 
+#ifndef QUIBO_VERSION
+#define QUIBO_VERSION "unknown"
+#endif
+
 namespace quibo {
 
 namespace {
@@ -29,8 +33,11 @@ std::string usageText()
            "  --simulate SCRIPT run headless on a virtual clock, driven by the commands in SCRIPT\n"
            "  --trace FILE      with --simulate: write one JSON object a line to FILE\n"
            "  --help            print this text\n"
+           "  --version         print the version\n"
            "Without options the bundled book opens in a window.\n";
 }
+
+std::string versionText() { return std::string("quibo ") + QUIBO_VERSION + "\n"; }
 
 CommandLine parseCommandLine(const std::vector<std::string>& args)
 {
@@ -42,6 +49,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             CommandLine help;
             help.action = CommandLine::Action::Help;
             return help;
+        }
+        if (arg == "--version") {
+            CommandLine version;
+            version.action = CommandLine::Action::Version;
+            return version;
         }
         const bool takesValue = arg == "--resources" || arg == "--simulate" || arg == "--trace";
         if (!takesValue) {
