@@ -8,6 +8,7 @@
 #include "book/BookSettings.h"
 #include "book/OpenPage.h"
 #include "book/PageScene.h"
+#include "book/ScreenKeys.h"
 #include "book/StringTable.h"
 #include "book/TestLayer1.h"
 #include "book/TestLayer2.h"
@@ -84,6 +85,7 @@ bool PageLayer<V>::init()
     state.hintLabel = m_hintLabel;
 
     addMenu(strings.caption("main_page"), strings.caption("setmenu_set"));
+    addChild(PageKeys::create(m_previousItem, m_nextItem, m_playItem, m_returnItem));
     loadPage(page);
     buildBubble();
     bindWordButtons(page);

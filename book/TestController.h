@@ -6,6 +6,8 @@
 #include "scene/CCLayer.h"
 #include "gui/UIWidget.h"
 
+#include <vector>
+
 namespace cc {
 class CCScene;
 class Layout;
@@ -42,6 +44,8 @@ public:
     cc::UILayer* getUILayer() const { return m_uiLayer; }
     // Null when the layout file could not be read or its root is no container.
     cc::Layout* getRootLayout() const { return m_rootLayout; }
+    // The four buttons the layout has, in binding order (keyboard, tests).
+    std::vector<cc::UIWidget*> getButtons() const;
 
     static constexpr const char* kLayoutFile = "mainpage/mainpage_1.json";
 
