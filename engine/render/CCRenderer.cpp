@@ -151,12 +151,12 @@ void CCRenderer::setPresentArea(int left, int top, int drawableWidth, int drawab
     m_drawableHeight = drawableHeight;
 }
 
-void CCRenderer::present()
+void CCRenderer::present(unsigned int targetFramebuffer)
 {
     if (!m_active) return;
     flush();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, m_offscreenFbo);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, targetFramebuffer);
     const bool fills = m_presentLeft == 0 && m_presentTop == 0 && m_fbWidth >= m_drawableWidth &&
                        m_fbHeight >= m_drawableHeight;
     if (!fills) {

@@ -53,9 +53,10 @@ public:
     // implicitly, so callers that never call it still get cleared frames.
     void beginFrame(const CCSize& designSize);
     void endFrame();
-    // Copies the finished frame to the window's back buffer, at the present
-    // area's place; the rest of the window is filled with kBarColour.
-    void present();
+    // Copies the finished frame to the window's back buffer (or to another
+    // framebuffer of the drawable's size), at the present area's place; the
+    // rest is filled with kBarColour.
+    void present(unsigned int targetFramebuffer = 0);
     // The frame's size in pixels: the picture, which need not fill the window.
     void setFramebufferSize(int width, int height);
     // Where present() puts the frame: its top-left corner in a drawable of
