@@ -1,22 +1,45 @@
-// The process entry's work: the window is titled and sized from the display's
-// full-screen client height before the engine's loop runs. The reader's own
-// options (speed, remembered place) hold for the whole run.
+// The process entry's work: the window is titled, sized from the display's
+// full-screen client height (and width, when it cannot hold that) and opened
+// before the engine's loop runs; without a window the program stops. The
+// reader's own options (speed, remembered place) hold for the whole run.
 #include "app/AppMain.h"
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/ReaderOptions.h"
 #include "app/SimulateRunner.h"
+#include "app/WindowKeys.h"
 #include "app/WindowSize.h"
 
 #include "platform/CCApplication.h"
 #include "platform/CCEGLView.h"
 #include "platform/CCFileUtils.h"
 #include "platform/DisplayMetrics.h"
+#include "platform/WindowBackend.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace quibo {
+
+namespace {
+// Opens the real window behind the view; false, with one line naming the
+// window system's reason, when there is none (no display, a refused
+// connection): a reader without a window would run unseen until killed.
+bool openWindow(cc::CCEGLView* view)
+{
+    std::unique_ptr<cc::WindowBackend> window = cc::createPlatformWindowBackend();
+    const cc::CCSize frame = view->getFrameSize();
+    const int width = static_cast<int>(frame.width + 0.5f), height = static_cast<int>(frame.height + 0.5f);
+    if (!window || !window->open(view->getViewName().c_str(), width, height)) {
+        const std::string reason = window ? window->lastError() : std::string("no window system");
+        std::fprintf(stderr, "quibo: no window could be opened (%s); --simulate runs without one\n", reason.c_str());
+        return false;
+    }
+    view->setBackend(std::move(window));
+    return true;
+}
+} // namespace
 
 void useResourceDirectory(const std::string& dir)
 {
@@ -31,6 +54,9 @@ int runQuibo(const std::vector<std::string>& args)
     switch (line.action) {
     case CommandLine::Action::Help:
         std::fputs(usageText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::fputs(versionText().c_str(), stdout);
         return 0;
     case CommandLine::Action::Error:
         std::fprintf(stderr, "%s\n", line.error.c_str());
@@ -50,8 +76,15 @@ int runQuibo(const std::vector<std::string>& args)
     AppDelegate app;
     cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
     view->setViewName(kViewName);
-    const cc::CCSize size = windowSizeForScreenHeight(cc::platformFullScreenClientHeight());
+    const int screenHeight = cc::platformFullScreenClientHeight();
+    const cc::CCSize size = fitWindowToScreen(windowSizeForScreenHeight(screenHeight),
+                                              cc::platformUsableScreenWidth(), screenHeight);
     view->setFrameSize(size.width, size.height);
+    if (!openWindow(view)) {
+        return kNoWindowExitStatus;
+    }
+    WindowKeys keys;
+    keys.install();
     return cc::CCApplication::sharedApplication()->run();
 }
 

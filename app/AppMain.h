@@ -9,6 +9,8 @@ namespace quibo {
 
 // The window title.
 constexpr const char* kViewName = "quibo";
+// The exit status when no window can be opened.
+constexpr int kNoWindowExitStatus = 1;
 
 // Makes DIR the only resource search path; empty keeps the bundled book.
 void useResourceDirectory(const std::string& dir);

@@ -4,6 +4,10 @@
 
 #include <sys/stat.h>
 
+#ifndef QUIBO_VERSION
+#define QUIBO_VERSION "unknown"
+#endif
+
 namespace quibo {
 
 namespace {
@@ -33,10 +37,13 @@ std::string usageText()
            "                    narrate at X times the recorded speed, 0.5 to 2.0, pitch kept\n"
            "  --remember        keep the page and the play mode for the next start\n"
            "  --help            print this text\n"
+           "  --version         print the version\n"
            "Without options the bundled book opens in a window. Settings are read from\n"
            "$XDG_CONFIG_HOME/quibo/quibo.conf (~/.config/quibo/quibo.conf) by window runs;\n"
            "the command line wins over them.\n";
 }
+
+std::string versionText() { return std::string("quibo ") + QUIBO_VERSION + "\n"; }
 
 CommandLine parseCommandLine(const std::vector<std::string>& args)
 {
@@ -52,6 +59,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         if (arg == "--remember") {
             line.remember = true;
             continue;
+        }
+        if (arg == "--version") {
+            CommandLine version;
+            version.action = CommandLine::Action::Version;
+            return version;
         }
         const bool takesValue = arg == "--resources" || arg == "--simulate" || arg == "--trace" ||
                                 arg == "--narration-speed";

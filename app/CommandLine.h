@@ -10,7 +10,7 @@
 namespace quibo {
 
 struct CommandLine {
-    enum class Action { OpenWindow, Help, Simulate, Error };
+    enum class Action { OpenWindow, Help, Version, Simulate, Error };
 
     Action action = Action::OpenWindow;
     std::string resourcesDir; // empty: the bundled book
@@ -30,6 +30,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // The usage text printed by --help.
 std::string usageText();
+// The one line printed by --version: the program's name and version.
+std::string versionText();
 
 // The exit status of a bad command line or a bad script.
 constexpr int kUsageExitStatus = 2;

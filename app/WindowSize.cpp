@@ -4,6 +4,8 @@
 
 #include "base/CCLog.h"
 
+#include <algorithm>
+
 namespace quibo {
 
 namespace {
@@ -22,6 +24,17 @@ cc::CCSize windowSizeForScreenHeight(int screenHeight)
     const double width = h / kWidthDivisor;
     const double height = h * kHeightFactor;
     return cc::CCSize(static_cast<float>(width), static_cast<float>(height));
+}
+
+cc::CCSize fitWindowToScreen(const cc::CCSize& size, int maxWidth, int maxHeight)
+{
+    double factor = 1.0;
+    if (maxWidth > 0 && size.width > maxWidth) factor = std::min(factor, maxWidth / static_cast<double>(size.width));
+    if (maxHeight > 0 && size.height > maxHeight) {
+        factor = std::min(factor, maxHeight / static_cast<double>(size.height));
+    }
+    if (factor >= 1.0) return size;
+    return cc::CCSize(static_cast<float>(size.width * factor), static_cast<float>(size.height * factor));
 }
 
 } // namespace quibo

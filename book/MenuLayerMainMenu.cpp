@@ -6,6 +6,7 @@
 #include "book/BookSettings.h"
 #include "book/MenuTestScene.h"
 #include "book/OpenPage.h"
+#include "book/ScreenKeys.h"
 #include "book/StringTable.h"
 #include "book/VisibleArea.h"
 
@@ -109,6 +110,7 @@ bool MenuLayerMainMenu::init()
     slideIn(added);
     m_menu->setPosition(cc::CCPoint(0, 0));
     addChild(m_menu.get());
+    addChild(SelectionMenuKeys::create(this));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "book/BookPaths.h"
 #include "book/BookSettings.h"
 #include "book/PageState.h"
+#include "book/ScreenKeys.h"
 #include "book/StringTable.h"
 #include "book/VisibleArea.h"
 #include "book/WordNaming.h"
@@ -89,6 +90,7 @@ bool PageLayer::init()
     addChild(m_uiLayer.get());
 
     addMenu(strings.caption("main_page"), strings.caption("setmenu_set"));
+    addChild(PageKeys::create(m_previousItem.get(), m_nextItem.get(), m_playItem.get(), m_returnItem.get()));
     loadPage(page);
     buildBubble();
     const int highestIndex = bindWordButtons(page);

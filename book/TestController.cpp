@@ -4,6 +4,7 @@
 #include "book/BookConfiguration.h"
 #include "book/BookSettings.h"
 #include "book/MenuTestScene.h"
+#include "book/MainMenuKeys.h"
 #include "book/OpenPage.h"
 
 #include "audio/SimpleAudioEngine.h"
@@ -81,7 +82,19 @@ bool TestController::init()
     const BookSettings& book = bookSettings();
     if (!book.readingStarted || book.currentPage < 0) hideButton(kContinueButton);
     if (book.wordMin < 1) hideButton(kWordButton);
+    addChild(MainMenuKeys::create(getButtons()));
     return true;
+}
+
+std::vector<cc::UIWidget*> TestController::getButtons() const
+{
+    std::vector<cc::UIWidget*> buttons;
+    if (!m_rootLayout) return buttons;
+    for (const char* name : {kContinueButton, kWordButton, kSelectButton, kQuitButton}) {
+        cc::UIWidget* b = cc::WidgetLookup::shareWidgetLookup()->findWidgetByName(m_uiLayer->getRootWidget(), name);
+        if (b) buttons.push_back(b);
+    }
+    return buttons;
 }
 
 void TestController::bindButton(const char* name, cc::TouchEventSelector action)

@@ -7,6 +7,8 @@
 #include "gui/UIWidget.h"
 #include "scene/CCLayer.h"
 
+#include <vector>
+
 namespace cc {
 class CCScene;
 class Layout;
@@ -47,6 +49,8 @@ public:
     cc::UILayer* getUILayer() const { return m_uiLayer.get(); }
     // Null when the layout file could not be read or its root is no container.
     cc::Layout* getRootLayout() const { return m_rootLayout.get(); }
+    // The four buttons the layout has, in binding order (keyboard, tests).
+    std::vector<cc::UIWidget*> getButtons() const;
 
     static constexpr const char* kLayoutFile = "mainpage/mainpage_1.json";
 

@@ -14,6 +14,7 @@
 #include "base/ccTypes.h"
 #include "platform/CCEGLView.h"
 #include "scene/CCDirector.h"
+#include "scene/CCKeyDispatcher.h"
 #include "scene/CCLayer.h"
 #include "scene/CCNode.h"
 #include "scene/CCNodeRGBA.h"

@@ -3,6 +3,8 @@
 # the reader ("run") or runs every test under a virtual display ("test").
 # "sanitize" builds the tests once more with AddressSanitizer and
 # UndefinedBehaviorSanitizer into their own folder and runs them the same way.
+# The tests include the installed tree and the Debian package, with the
+# desktop entry and the AppStream metadata checked by their validators.
 set -euo pipefail
 
 mode="${1:-run}"
@@ -19,6 +21,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool
   python3 python3-pil
+  desktop-file-utils appstream dpkg-dev
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -54,8 +57,9 @@ if [ "$mode" = sanitize ]; then
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   # The sanitizer keeps freed memory aside to catch late uses, so a test of
   # the process's resident size cannot hold there; live objects and leaks
-  # are still checked by the soak entry.
-  run_tests "$sanitize_build" -E 'MemoryFlat'
+  # are still checked by the soak entry. Installation and packaging are
+  # checked once, by the normal build.
+  run_tests "$sanitize_build" -E 'MemoryFlat|install_tree|deb_package'
   exit $?
 fi
 

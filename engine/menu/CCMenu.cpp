@@ -125,12 +125,27 @@ void CCMenu::select(CCMenuItem* item)
     if (m_pSelectedItem) m_pSelectedItem->selected();
 }
 
-bool CCMenu::ccTouchBegan(CCTouch* touch, CCEvent*)
+bool CCMenu::takesTouches() const
 {
     if (m_eState != kCCMenuStateWaiting || !m_bVisible || !m_bEnabled) return false;
     for (CCNode* p = m_pParent; p; p = p->getParent()) {
         if (!p->isVisible()) return false;
     }
+    return true;
+}
+
+bool CCMenu::activateItem(CCMenuItem* item)
+{
+    if (!item || item->getParent() != this || !isRunning() || !isTouchEnabled() || !takesTouches()) return false;
+    if (!item->isVisible() || !item->isEnabled()) return false;
+    select(item);
+    activateSelected();
+    return true;
+}
+
+bool CCMenu::ccTouchBegan(CCTouch* touch, CCEvent*)
+{
+    if (!takesTouches()) return false;
     CCMenuItem* item = itemForTouch(touch);
     if (!item) return false;
     m_eState = kCCMenuStateTrackingTouch;
@@ -148,6 +163,11 @@ void CCMenu::ccTouchEnded(CCTouch* touch, CCEvent*)
 {
     if (m_eState != kCCMenuStateTrackingTouch) return;
     select(itemForTouch(touch));
+    activateSelected();
+}
+
+void CCMenu::activateSelected()
+{
     CCMenuItem* chosen = m_pSelectedItem;
     m_pSelectedItem = nullptr;
     m_eState = kCCMenuStateWaiting;

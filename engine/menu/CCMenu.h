@@ -39,6 +39,11 @@ public:
     bool isEnabled() const { return m_bEnabled; }
     void setHandlerPriority(int priority);
     CCMenuItem* getSelectedItem() const { return m_pSelectedItem; }
+    // Presses one of this menu's items as a tap on it would (a key standing
+    // in for the finger): only while the menu is on stage, takes touches and
+    // tracks none, and only when a touch could select the item. True when
+    // the item was activated.
+    bool activateItem(CCMenuItem* item);
 
     void registerWithTouchDispatcher() override;
     bool ccTouchBegan(CCTouch* touch, CCEvent* event) override;
@@ -51,6 +56,10 @@ protected:
     // The top-most selectable item under the touch, or null.
     CCMenuItem* itemForTouch(CCTouch* touch);
     void select(CCMenuItem* item);
+    // True while a touch beginning now could be taken.
+    bool takesTouches() const;
+    // The release over the selected item: it is activated.
+    void activateSelected();
 
     CCMenuItem* m_pSelectedItem = nullptr; // a child; cleared when removed
     tCCMenuState m_eState = kCCMenuStateWaiting;

@@ -68,6 +68,7 @@ void CCEGLView::setViewName(const char* name)
 void CCEGLView::setFrameSize(float width, float height)
 {
     m_frameSize = CCSize(width, height);
+    m_askedFrameSize = m_frameSize;
     if (m_designSize.width <= 0) {
         // Until a design resolution is set, points are pixels.
         m_designSize = m_frameSize;
@@ -97,6 +98,12 @@ void CCEGLView::updateScale()
     }
     m_scaleX = m_frameSize.width / m_designSize.width;
     m_scaleY = m_frameSize.height / m_designSize.height;
+    const bool askedSize = m_frameSize.width == m_askedFrameSize.width && m_frameSize.height == m_askedFrameSize.height;
+    if (m_policy == kResolutionExactFit && !askedSize) {
+        // The user shaped this window: stretching would distort the pages.
+        m_scaleX = m_scaleY = std::min(m_scaleX, m_scaleY);
+        return;
+    }
     switch (m_policy) {
     case kResolutionNoBorder: m_scaleX = m_scaleY = std::max(m_scaleX, m_scaleY); break;
     case kResolutionShowAll: m_scaleX = m_scaleY = std::min(m_scaleX, m_scaleY); break;
@@ -125,13 +132,56 @@ CCPoint CCEGLView::getVisibleOrigin() const
 
 CCPoint CCEGLView::frameToDesign(float px, float py) const
 {
-    // Letterboxing policies centre the design area in the frame.
-    const float offX = (m_frameSize.width - m_designSize.width * m_scaleX) / 2;
-    const float offY = (m_frameSize.height - m_designSize.height * m_scaleY) / 2;
-    const float x = (px - offX) / m_scaleX;
-    const float yDown = (py - offY) / m_scaleY;
+    // The same rectangle the picture is drawn into.
+    const CCRect viewport = getViewportRect();
+    const float x = (px - viewport.origin.x) / m_scaleX;
+    const float yDown = (py - viewport.origin.y) / m_scaleY;
     return CCPoint(x, m_designSize.height - yDown);
 }
+
+void CCEGLView::setWindowSize(int width, int height)
+{
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    // The window is made in whole units: the asked size, rounded, is still
+    // the asked size, and keeps its exact fractional scale.
+    const bool asked = width == static_cast<int>(m_askedFrameSize.width + 0.5f) &&
+                       height == static_cast<int>(m_askedFrameSize.height + 0.5f);
+    m_frameSize = asked ? m_askedFrameSize : CCSize(static_cast<float>(width), static_cast<float>(height));
+    if (m_designSize.width <= 0) {
+        m_designSize = m_frameSize;
+    }
+    updateScale();
+}
+
+CCRect CCEGLView::getViewportRect() const
+{
+    const float w = m_designSize.width * m_scaleX;
+    const float h = m_designSize.height * m_scaleY;
+    return CCRect((m_frameSize.width - w) / 2, (m_frameSize.height - h) / 2, w, h);
+}
+
+bool CCEGLView::isInViewport(float px, float py) const
+{
+    const CCRect r = getViewportRect();
+    return px >= r.origin.x && px < r.origin.x + r.size.width && py >= r.origin.y && py < r.origin.y + r.size.height;
+}
+
+void CCEGLView::frameChanged()
+{
+    if (m_frameChanged) {
+        m_frameChanged();
+    }
+}
+
+void CCEGLView::setFullScreen(bool on)
+{
+    if (m_backend) {
+        m_backend->setFullScreen(on);
+    }
+}
+
+bool CCEGLView::isFullScreen() const { return m_backend && m_backend->isFullScreen(); }
 
 void CCEGLView::setBackend(std::unique_ptr<WindowBackend> backend)
 {
@@ -159,7 +209,12 @@ void CCEGLView::end()
 
 // ---- Input ----------------------------------------------------------------------
 
-void CCEGLView::handlePointerDown(float px, float py) { touchBegan(frameToDesign(px, py)); }
+void CCEGLView::handlePointerDown(float px, float py)
+{
+    if (isInViewport(px, py)) {
+        touchBegan(frameToDesign(px, py));
+    }
+}
 void CCEGLView::handlePointerMove(float px, float py) { touchMoved(frameToDesign(px, py)); }
 void CCEGLView::handlePointerUp(float px, float py) { touchEnded(frameToDesign(px, py)); }
 void CCEGLView::handlePointerCancel() { touchCancelled(); }

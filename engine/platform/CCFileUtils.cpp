@@ -13,6 +13,9 @@
 #ifndef QUIBO_SOURCE_RESOURCES
 #define QUIBO_SOURCE_RESOURCES "resources"
 #endif
+#ifndef QUIBO_INSTALLED_RESOURCES
+#define QUIBO_INSTALLED_RESOURCES "../share/quibo"
+#endif
 
 namespace cc {
 
@@ -69,9 +72,22 @@ void CCFileUtils::purgeFileUtils()
 
 CCFileUtils::CCFileUtils() { m_searchPaths.push_back(withTrailingSlash(defaultResourceRoot())); }
 
+std::string CCFileUtils::installedResourceRoot(const std::string& executableDir)
+{
+    if (executableDir.empty()) {
+        return std::string();
+    }
+    const std::string candidate = executableDir + "/" + QUIBO_INSTALLED_RESOURCES;
+    return isDirectory(candidate) ? candidate : std::string();
+}
+
 std::string CCFileUtils::defaultResourceRoot()
 {
     std::string dir = executableDirectory();
+    const std::string installed = installedResourceRoot(dir);
+    if (!installed.empty()) {
+        return installed;
+    }
     for (int level = 0; level <= kResourceSearchLevels && !dir.empty(); ++level) {
         std::string candidate = dir + "/" + kResourceFolderName;
         if (isDirectory(candidate)) {

@@ -34,9 +34,13 @@ public:
     void addSearchPath(const std::string& path);
     const std::vector<std::string>& getSearchPaths() const { return m_searchPaths; }
 
-    // The bundled resources folder: found by walking up from the running
-    // executable's directory, else the one in the source tree.
+    // The bundled resources folder: an installed program's book (below
+    // installedResourceRoot), else found by walking up from the running
+    // executable's directory (a build tree), else the one in the source tree.
     static std::string defaultResourceRoot();
+    // The book of a program installed in executableDir: share/quibo beside
+    // the bin folder, whatever the prefix; empty when there is none.
+    static std::string installedResourceRoot(const std::string& executableDir);
 
 private:
     CCFileUtils();

@@ -4,14 +4,18 @@
 #include "base/CCLog.h"
 #include "platform/CCApplication.h"
 #include "platform/CCEGLView.h"
+#include "platform/DisplayMetrics.h"
 #include "render/CCGL.h"
 #include "render/CCRenderer.h"
 #include "scene/CCDirector.h"
+#include "scene/CCKeyDispatcher.h"
 #include "text/CCIMEDispatcher.h"
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -24,6 +28,91 @@ double s_initSeconds = 0;
 CCRenderer* s_retiredRenderer = nullptr;
 // The visible window frames are presented to (null when hidden or closed).
 SDL_Window* s_presentWindow = nullptr;
+std::string s_videoError;
+
+CCKeyCode keyCodeOf(SDL_Keycode key)
+{
+    switch (key) {
+    case SDLK_LEFT: return kCCKeyLeft;
+    case SDLK_RIGHT: return kCCKeyRight;
+    case SDLK_UP: return kCCKeyUp;
+    case SDLK_DOWN: return kCCKeyDown;
+    case SDLK_PAGEUP: return kCCKeyPageUp;
+    case SDLK_PAGEDOWN: return kCCKeyPageDown;
+    case SDLK_SPACE: return kCCKeySpace;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return kCCKeyReturn;
+    case SDLK_ESCAPE: return kCCKeyEscape;
+    case SDLK_F11: return kCCKeyF11;
+    case SDLK_q: return kCCKeyQ;
+    default: return kCCKeyOther;
+    }
+}
+
+unsigned modifiersOf(Uint16 mod)
+{
+    unsigned m = kCCKeyModifierNone;
+    if (mod & KMOD_CTRL) m |= kCCKeyModifierCtrl;
+    if (mod & KMOD_SHIFT) m |= kCCKeyModifierShift;
+    if (mod & KMOD_ALT) m |= kCCKeyModifierAlt;
+    return m;
+}
+} // namespace
+
+namespace {
+// Drivers that draw nowhere a person can see. SDL falls back to them when
+// no display answers; only an explicit SDL_VIDEODRIVER may choose them.
+bool drawsNowhere(const char* driver)
+{
+    return SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 ||
+           SDL_strcmp(driver, "evdev") == 0;
+}
+
+// A desktop driver without its display variable would only probe a default
+// socket (and libraries print their own complaints doing so).
+const char* missingDisplayVariable(const char* driver)
+{
+    const char* variable = SDL_strcmp(driver, "x11") == 0       ? "DISPLAY"
+                           : SDL_strcmp(driver, "wayland") == 0 ? "WAYLAND_DISPLAY"
+                                                                : nullptr;
+    if (!variable) return nullptr;
+    const char* value = SDL_getenv(variable);
+    return value && *value ? nullptr : variable;
+}
+
+bool initVideoDriver(const char* driver)
+{
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+    const bool ok = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, nullptr);
+    return ok;
+}
+
+// SDL's own choice when the user named a driver; otherwise the first
+// display driver that answers, collecting each one's reason on the way.
+bool initDisplay()
+{
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
+        s_videoError = SDL_GetError();
+        return false;
+    }
+    s_videoError.clear();
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const char* driver = SDL_GetVideoDriver(i);
+        if (!driver || drawsNowhere(driver)) continue;
+        if (!s_videoError.empty()) s_videoError += ", ";
+        if (const char* variable = missingDisplayVariable(driver)) {
+            s_videoError += std::string(driver) + ": " + variable + " is not set";
+            continue;
+        }
+        if (initVideoDriver(driver)) return true;
+        s_videoError += SDL_GetError();
+    }
+    if (s_videoError.empty()) s_videoError = "SDL has no display driver";
+    return false;
+}
 } // namespace
 
 bool initSDLVideo()
@@ -31,8 +120,7 @@ bool initSDLVideo()
     static int state = 0; // 0 untried, 1 ready, -1 failed
     if (state == 0) {
         const auto start = std::chrono::steady_clock::now();
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-            CCLog("SDLWindowBackend: no display (%s)", SDL_GetError());
+        if (!initDisplay()) {
             state = -1;
         } else {
             // Sound is optional here: without a device the program stays silent.
@@ -43,6 +131,8 @@ bool initSDLVideo()
     }
     return state == 1;
 }
+
+const char* sdlVideoError() { return s_videoError.c_str(); }
 
 double SDLWindowBackend::initSeconds() { return s_initSeconds; }
 
@@ -58,6 +148,14 @@ SDLWindowBackend::~SDLWindowBackend()
     close();
 }
 
+bool SDLWindowBackend::fail(const char* what)
+{
+    m_lastError = std::string(what) + ": " + SDL_GetError();
+    return false;
+}
+
+unsigned int SDLWindowBackend::windowID() const { return m_window ? SDL_GetWindowID(m_window) : 0; }
+
 bool SDLWindowBackend::open(const char* title, int width, int height)
 {
     if (m_window) {
@@ -65,22 +163,31 @@ bool SDLWindowBackend::open(const char* title, int width, int height)
         setSize(width, height);
         return true;
     }
-    if (!initSDLVideo()) return false;
+    m_lastError.clear();
+    if (!initSDLVideo()) {
+        m_lastError = std::string("no display: ") + sdlVideoError();
+        return false;
+    }
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    const Uint32 flags = SDL_WINDOW_OPENGL | (m_hidden ? SDL_WINDOW_HIDDEN : SDL_WINDOW_SHOWN);
-    m_window = SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                                flags);
+    // Any size and full screen are the user's to choose; the picture keeps
+    // its shape (the view's fit). High-density screens get a drawable of
+    // their full pixel size.
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                         (m_hidden ? SDL_WINDOW_HIDDEN : SDL_WINDOW_SHOWN);
+    int x = static_cast<int>(SDL_WINDOWPOS_CENTERED), y = static_cast<int>(SDL_WINDOWPOS_CENTERED);
+    platformCentredWindowPosition(width, height, x, y);
+    m_window = SDL_CreateWindow(title ? title : "", x, y, width, height, flags);
     if (!m_window) {
-        CCLog("SDLWindowBackend: cannot open a %dx%d window (%s)", width, height, SDL_GetError());
-        return false;
+        return fail("cannot open a window");
     }
+    m_sizeSynced = false;
     m_context = SDL_GL_CreateContext(m_window);
     if (!m_context) {
-        CCLog("SDLWindowBackend: no OpenGL context (%s)", SDL_GetError());
+        fail("no OpenGL context");
         close();
         return false;
     }
@@ -92,6 +199,7 @@ bool SDLWindowBackend::open(const char* title, int width, int height)
     SDL_GL_GetDrawableSize(m_window, &dw, &dh);
     m_renderer = CCRenderer::create(dw, dh);
     if (!m_renderer) {
+        m_lastError = "no renderer on the OpenGL context";
         close();
         return false;
     }
@@ -152,6 +260,8 @@ void SDLWindowBackend::close()
 
 void SDLWindowBackend::pollEvents(CCEGLView* view)
 {
+    // The window manager may have given the window another size than asked.
+    if (!m_sizeSynced && view) syncSize(view);
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
@@ -186,17 +296,57 @@ void SDLWindowBackend::pollEvents(CCEGLView* view)
                                                                     static_cast<int>(std::strlen(e.text.text)));
             break;
         case SDL_KEYDOWN:
-            if (e.key.keysym.sym == SDLK_BACKSPACE) {
-                CCIMEDispatcher::sharedDispatcher()->dispatchDeleteBackward();
-            } else if (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) {
-                // Return closes input: the field takes the line feed as its end.
-                CCIMEDispatcher::sharedDispatcher()->dispatchInsertText("\n", 1);
-            }
+            handleKey(&e);
             break;
         default:
             break;
         }
     }
+}
+
+void SDLWindowBackend::handleKey(const void* event)
+{
+    const SDL_KeyboardEvent& k = static_cast<const SDL_Event*>(event)->key;
+    if (SDL_IsTextInputActive()) {
+        // A text field holds the keyboard: keys edit it and nothing else.
+        if (k.keysym.sym == SDLK_BACKSPACE) {
+            CCIMEDispatcher::sharedDispatcher()->dispatchDeleteBackward();
+        } else if (k.keysym.sym == SDLK_RETURN || k.keysym.sym == SDLK_KP_ENTER) {
+            // Return closes input: the field takes the line feed as its end.
+            CCIMEDispatcher::sharedDispatcher()->dispatchInsertText("\n", 1);
+        }
+        return;
+    }
+    CCKeyEvent key;
+    key.key = keyCodeOf(k.keysym.sym);
+    key.modifiers = modifiersOf(k.keysym.mod);
+    key.repeat = k.repeat != 0;
+    CCDirector::sharedDirector()->getKeyDispatcher()->dispatchKeyPressed(key);
+}
+
+void SDLWindowBackend::syncSize(CCEGLView* view)
+{
+    if (!m_window || !view) return;
+    int ww = 0, wh = 0, dw = 0, dh = 0;
+    SDL_GetWindowSize(m_window, &ww, &wh);
+    SDL_GL_GetDrawableSize(m_window, &dw, &dh);
+    // A minimised window may report nothing: the last picture stays.
+    if (ww <= 0 || wh <= 0 || dw <= 0 || dh <= 0) return;
+    m_sizeSynced = true;
+    view->setWindowSize(ww, wh);
+    if (m_renderer) {
+        // The view's viewport in window units, in drawable pixels: the same
+        // rectangle the pointer is mapped through.
+        const CCRect r = view->getViewportRect();
+        const double sx = static_cast<double>(dw) / ww, sy = static_cast<double>(dh) / wh;
+        const int left = std::clamp(static_cast<int>(std::lround(r.origin.x * sx)), 0, dw - 1);
+        const int top = std::clamp(static_cast<int>(std::lround(r.origin.y * sy)), 0, dh - 1);
+        const int right = std::clamp(static_cast<int>(std::lround((r.origin.x + r.size.width) * sx)), left + 1, dw);
+        const int bottom = std::clamp(static_cast<int>(std::lround((r.origin.y + r.size.height) * sy)), top + 1, dh);
+        m_renderer->setFramebufferSize(right - left, bottom - top);
+        m_renderer->setPresentArea(left, top, dw, dh);
+    }
+    view->frameChanged();
 }
 
 void SDLWindowBackend::handleWindowEvent(const void* event, CCEGLView* view)
@@ -231,13 +381,11 @@ void SDLWindowBackend::handleWindowEvent(const void* event, CCEGLView* view)
             m_minimised = false;
             if (app) app->enterForeground();
         }
+        // Restored from a maximised or minimised state: sizes may differ.
+        syncSize(view);
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-        if (m_renderer) {
-            int dw = 0, dh = 0;
-            SDL_GL_GetDrawableSize(m_window, &dw, &dh);
-            m_renderer->setFramebufferSize(dw, dh);
-        }
+        syncSize(view);
         break;
     default:
         break;
@@ -257,10 +405,30 @@ void SDLWindowBackend::setTitle(const char* title)
 void SDLWindowBackend::setSize(int width, int height)
 {
     if (!m_window || width <= 0 || height <= 0) return;
+    // The program's own size: the view stretches the design area over all of it.
     SDL_SetWindowSize(m_window, width, height);
     int dw = width, dh = height;
     SDL_GL_GetDrawableSize(m_window, &dw, &dh);
-    if (m_renderer) m_renderer->setFramebufferSize(dw, dh);
+    if (m_renderer) {
+        m_renderer->setFramebufferSize(dw, dh);
+        m_renderer->setPresentArea(0, 0, dw, dh);
+    }
+}
+
+void SDLWindowBackend::setFullScreen(bool on)
+{
+    if (!m_window || on == isFullScreen()) return;
+    if (SDL_SetWindowFullscreen(m_window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        CCLog("SDLWindowBackend: full screen refused (%s)", SDL_GetError());
+        return;
+    }
+    // The size event follows; the next pump reads the size in any case.
+    m_sizeSynced = false;
+}
+
+bool SDLWindowBackend::isFullScreen() const
+{
+    return m_window && (SDL_GetWindowFlags(m_window) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
 } // namespace cc

@@ -1,7 +1,9 @@
-// The real window: an SDL2 window with a GL 2.1 context and the engine's
-// renderer on it. Turns mouse input into the view's pointer calls, closing
-// into the director's end, minimise/restore into the application's
-// background/foreground notifications. A hidden window serves tests and tools.
+// The real window: a resizable SDL2 window with a GL 2.1 context and the
+// engine's renderer on it. Turns mouse input into the view's pointer calls,
+// keys into the director's key dispatcher, closing into the director's end,
+// minimise/restore into the application's background/foreground
+// notifications, and every change of its size into the view's fit and the
+// renderer's picture area. A hidden window serves tests and tools.
 #pragma once
 
 #include "platform/WindowBackend.h"
@@ -27,15 +29,25 @@ public:
     void swapBuffers() override;
     void setTitle(const char* title) override;
     void setSize(int width, int height) override;
+    void setFullScreen(bool on) override;
+    bool isFullScreen() const override;
+    std::string lastError() const override { return m_lastError; }
 
     CCRenderer* getRenderer() const { return m_renderer; }
     bool isHidden() const { return m_hidden; }
+    // SDL's id of the window (0 when closed), for events aimed at it.
+    unsigned int windowID() const;
     // Seconds SDL_Init of the needed subsystems took in this process.
     static double initSeconds();
 
 private:
     void installInDirector();
     void handleWindowEvent(const void* event, CCEGLView* view);
+    void handleKey(const void* event);
+    // Reads the window's size, refits the view to it and gives the renderer
+    // the picture's place in the drawable.
+    void syncSize(CCEGLView* view);
+    bool fail(const char* what);
 
     SDL_Window* m_window = nullptr;
     void* m_context = nullptr;
@@ -43,10 +55,14 @@ private:
     bool m_hidden;
     bool m_pointerDown = false;
     bool m_minimised = false;
+    bool m_sizeSynced = false;
+    std::string m_lastError;
 };
 
 // Starts SDL's video, audio and events subsystems once (never joystick or
-// haptic, which can take seconds); false plus one log line without a display.
+// haptic, which can take seconds); false without a display, with SDL's
+// reason in sdlVideoError().
 bool initSDLVideo();
+const char* sdlVideoError();
 
 } // namespace cc

@@ -6,6 +6,7 @@
 #include "base/CCGeometry.h"
 
 #include <memory>
+#include <string>
 
 namespace cc {
 
@@ -14,7 +15,8 @@ class CCEGLView;
 class WindowBackend {
 public:
     virtual ~WindowBackend() = default;
-    // Opens a window with a GL context; false (with a log line) when it could not.
+    // Opens a window with a GL context; false when it could not, with the
+    // reason in lastError().
     virtual bool open(const char* title, int width, int height) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -24,6 +26,11 @@ public:
     virtual void swapBuffers() = 0;
     virtual void setTitle(const char* title) = 0;
     virtual void setSize(int width, int height) = 0;
+    // Full screen on the window's display (a window that cannot has none).
+    virtual void setFullScreen(bool on) {}
+    virtual bool isFullScreen() const { return false; }
+    // Why the last open failed, in the window system's words.
+    virtual std::string lastError() const { return std::string(); }
 };
 
 // The real window of this platform (SDL); null when none can be made.

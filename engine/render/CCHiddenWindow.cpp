@@ -1,6 +1,7 @@
 // Hidden-window set-up on top of the SDL backend.
 #include "render/CCHiddenWindow.h"
 
+#include "base/CCLog.h"
 #include "platform/CCEGLView.h"
 #include "platform/SDLWindowBackend.h"
 #include "scene/CCDirector.h"
@@ -13,7 +14,10 @@ bool setUpHiddenRendering(int frameWidth, int frameHeight)
 {
     CCEGLView* view = CCEGLView::sharedOpenGLView();
     std::unique_ptr<SDLWindowBackend> backend(new SDLWindowBackend(true));
-    if (!backend->open(view->getViewName().c_str(), frameWidth, frameHeight)) return false;
+    if (!backend->open(view->getViewName().c_str(), frameWidth, frameHeight)) {
+        CCLog("CCHiddenWindow: no window to draw into (%s)", backend->lastError().c_str());
+        return false;
+    }
     view->setBackend(std::move(backend));
     view->setFrameSize(static_cast<float>(frameWidth), static_cast<float>(frameHeight));
     CCDirector::sharedDirector()->setOpenGLView(view);

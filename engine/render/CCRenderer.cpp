@@ -87,6 +87,8 @@ bool CCRenderer::build(int width, int height)
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
 
     if (width <= 0 || height <= 0 || !makeMainFramebuffer(width, height)) return false;
+    m_drawableWidth = width;
+    m_drawableHeight = height;
     glUseProgram(m_program);
     glUniform1i(m_samplerLocation, 0);
     glUniform1f(m_thresholdLocation, -1.0f);
@@ -140,13 +142,36 @@ void CCRenderer::setFramebufferSize(int width, int height)
     bindMainTarget();
 }
 
-void CCRenderer::present()
+void CCRenderer::setPresentArea(int left, int top, int drawableWidth, int drawableHeight)
+{
+    if (drawableWidth <= 0 || drawableHeight <= 0) return;
+    m_presentLeft = left;
+    m_presentTop = top;
+    m_drawableWidth = drawableWidth;
+    m_drawableHeight = drawableHeight;
+}
+
+void CCRenderer::present(unsigned int targetFramebuffer)
 {
     if (!m_active) return;
     flush();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, m_offscreenFbo);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glBlitFramebuffer(0, 0, m_fbWidth, m_fbHeight, 0, 0, m_fbWidth, m_fbHeight, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, targetFramebuffer);
+    const bool fills = m_presentLeft == 0 && m_presentTop == 0 && m_fbWidth >= m_drawableWidth &&
+                       m_fbHeight >= m_drawableHeight;
+    if (!fills) {
+        // The back buffer holds nothing worth keeping after a swap.
+        glViewport(0, 0, m_drawableWidth, m_drawableHeight);
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+        glClearColor(kBarColour.r, kBarColour.g, kBarColour.b, kBarColour.a);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(m_clearColor.r, m_clearColor.g, m_clearColor.b, m_clearColor.a);
+        glViewport(0, 0, m_viewWidth, m_viewHeight);
+    }
+    // GL rows count from the bottom of the drawable.
+    const int bottom = m_drawableHeight - m_presentTop - m_fbHeight;
+    glBlitFramebuffer(0, 0, m_fbWidth, m_fbHeight, m_presentLeft, bottom, m_presentLeft + m_fbWidth,
+                      bottom + m_fbHeight, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     glBindFramebuffer(GL_FRAMEBUFFER, m_targets.empty() ? m_offscreenFbo : m_targets.back().fbo);
 }
 

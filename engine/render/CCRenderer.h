@@ -26,6 +26,9 @@ ccBlendFunc ccBlendFuncAlpha();
 
 class CCRenderer {
 public:
+    // The window around a picture that does not fill it: a dark neutral grey.
+    static constexpr ccColor4F kBarColour = {0.11f, 0.11f, 0.12f, 1.0f};
+
     // Needs a current GL context; null plus one log line when the shader
     // or the frame buffer cannot be made. Frames are drawn into a private
     // framebuffer of the window's size and copied to the window by present(),
@@ -50,9 +53,15 @@ public:
     // implicitly, so callers that never call it still get cleared frames.
     void beginFrame(const CCSize& designSize);
     void endFrame();
-    // Copies the finished frame to the window's back buffer.
-    void present();
+    // Copies the finished frame to the window's back buffer (or to another
+    // framebuffer of the drawable's size), at the present area's place; the
+    // rest is filled with kBarColour.
+    void present(unsigned int targetFramebuffer = 0);
+    // The frame's size in pixels: the picture, which need not fill the window.
     void setFramebufferSize(int width, int height);
+    // Where present() puts the frame: its top-left corner in a drawable of
+    // drawableWidth x drawableHeight pixels.
+    void setPresentArea(int left, int top, int drawableWidth, int drawableHeight);
     int getFramebufferWidth() const { return m_fbWidth; }
     int getFramebufferHeight() const { return m_fbHeight; }
     const CCSize& getDesignSize() const { return m_design; }
@@ -130,6 +139,7 @@ private:
     ccBlendFunc m_batchBlend = {0, 0};
     int m_fbWidth = 0, m_fbHeight = 0;
     int m_viewWidth = 0, m_viewHeight = 0;
+    int m_presentLeft = 0, m_presentTop = 0, m_drawableWidth = 0, m_drawableHeight = 0;
     unsigned int m_drawCalls = 0, m_lastFrameDrawCalls = 0;
     unsigned int m_frameNumber = 0;
     bool m_inFrame = false;

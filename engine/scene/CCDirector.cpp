@@ -5,6 +5,7 @@
 #include "base/CCAutoreleasePool.h"
 #include "base/CCLog.h"
 #include "platform/CCEGLView.h"
+#include "scene/CCKeyDispatcher.h"
 #include "scene/CCScene.h"
 #include "scene/CCScheduler.h"
 #include "scene/CCTouchDispatcher.h"
@@ -48,12 +49,16 @@ CCDirector::CCDirector()
     m_pScheduler->scheduleUpdateForTarget(m_pActionManager, kCCPrioritySystem, false);
     m_pTouchDispatcher = new CCTouchDispatcher();
     m_pTouchDispatcher->excludeFromLiveCount();
+    CCTouchDispatcher* touches = m_pTouchDispatcher;
+    m_pKeyDispatcher = new CCKeyDispatcher([touches] { return !touches->isDispatchEvents(); });
+    m_pKeyDispatcher->excludeFromLiveCount();
 }
 
 CCDirector::~CCDirector()
 {
     releaseScenes();
     m_pScheduler->unscheduleAll();
+    CC_SAFE_RELEASE(m_pKeyDispatcher);
     CC_SAFE_RELEASE(m_pTouchDispatcher);
     CC_SAFE_RELEASE(m_pActionManager);
     CC_SAFE_RELEASE(m_pScheduler);

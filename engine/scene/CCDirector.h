@@ -1,7 +1,7 @@
 // The director runs the frame: it switches scenes, ticks the scheduler (and
 // through it the action manager), visits the running scene and drains the
 // autorelease pool. It owns the scheduler, the action manager and the touch
-// dispatcher. The loop itself (real or virtual clock) belongs to the caller:
+// and key dispatchers. The loop itself (real or virtual clock) belongs to the caller:
 // CCApplication::run for the window, FrameDriver for tests.
 #pragma once
 
@@ -19,6 +19,7 @@ class CCRenderer;
 class CCScene;
 class CCScheduler;
 class CCTouchDispatcher;
+class CCKeyDispatcher;
 
 class CCDirector : public CCObject {
 public:
@@ -87,6 +88,8 @@ public:
     CCScheduler* getScheduler() const { return m_pScheduler; }
     CCActionManager* getActionManager() const { return m_pActionManager; }
     CCTouchDispatcher* getTouchDispatcher() const { return m_pTouchDispatcher; }
+    // Keys for the screens are held back whenever touches are (a transition).
+    CCKeyDispatcher* getKeyDispatcher() const { return m_pKeyDispatcher; }
     // Drops cached textures, frames and fonts that nothing uses.
     void purgeCachedData();
     // Caches register here so the director need not know them.
@@ -107,6 +110,7 @@ private:
     CCScheduler* m_pScheduler = nullptr;
     CCActionManager* m_pActionManager = nullptr;
     CCTouchDispatcher* m_pTouchDispatcher = nullptr;
+    CCKeyDispatcher* m_pKeyDispatcher = nullptr;
     std::vector<std::function<void()>> m_purgers;
     std::function<void()> m_beginFrame, m_endFrame;
 

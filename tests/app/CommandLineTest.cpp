@@ -68,6 +68,8 @@ TEST(CommandLine, ParsesTheOptionsAndRefusesBadOnes)
 {
     EXPECT_EQ(CommandLine::Action::OpenWindow, parseCommandLine({}).action);
     EXPECT_EQ(CommandLine::Action::Help, parseCommandLine({"--help"}).action);
+    EXPECT_EQ(CommandLine::Action::Version, parseCommandLine({"--version"}).action);
+    EXPECT_EQ(CommandLine::Action::Version, parseCommandLine({"--resources", "/", "--version"}).action);
 
     const CommandLine good = parseCommandLine({"--resources", "/tmp"});
     EXPECT_EQ(CommandLine::Action::OpenWindow, good.action);
@@ -274,4 +276,39 @@ TEST(QuiboProgram, HelpAndBadOptionsExitBeforeAnyWindow)
     EXPECT_EQ(0, exitStatusOf(quibo + " --help > /dev/null"));
     EXPECT_EQ(2, exitStatusOf(quibo + " --no-such-option 2> /dev/null"));
     EXPECT_EQ(2, exitStatusOf(quibo + " --resources /no/such/quibo/dir 2> /dev/null"));
+}
+
+TEST(QuiboProgram, VersionAndNoDisplayEachPrintOneLine)
+{
+    const std::string quibo = quiboBinary();
+    ASSERT_EQ(0, access(quibo.c_str(), X_OK)) << quibo;
+    char pattern[] = "/tmp/quibo_out_XXXXXX";
+    const std::string dir = mkdtemp(pattern);
+    const std::string out = dir + "/out.txt", err = dir + "/err.txt";
+    auto lines = [](const std::string& path) {
+        std::ifstream in(path);
+        std::vector<std::string> all;
+        for (std::string line; std::getline(in, line);) all.push_back(line);
+        return all;
+    };
+
+    EXPECT_EQ(0, exitStatusOf(quibo + " --version > " + out));
+    ASSERT_EQ(1u, lines(out).size());
+    EXPECT_EQ(versionText(), lines(out)[0] + "\n");
+    EXPECT_EQ(0u, lines(out)[0].find("quibo "));
+
+    // No display at all, and a display that does not answer: one line on
+    // standard error naming the reason, status 1, and nothing else printed.
+    for (const char* display : {"", "DISPLAY=:93 "}) {
+        SCOPED_TRACE(display);
+        EXPECT_EQ(1, exitStatusOf(std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") + display +
+                                  "SDL_AUDIODRIVER=dummy timeout 20 " + quibo + " > " + out + " 2> " + err));
+        const std::vector<std::string> errors = lines(err);
+        ASSERT_EQ(1u, errors.size());
+        EXPECT_EQ(0u, errors[0].find("quibo: no window could be opened ("));
+        EXPECT_NE(std::string::npos, errors[0].find("x11"));
+        EXPECT_NE(std::string::npos, errors[0].find("--simulate"));
+        EXPECT_TRUE(lines(out).empty());
+    }
+    std::system(("rm -rf " + dir).c_str());
 }

@@ -261,3 +261,49 @@ TEST(Menu, AlignItemsVertically)
     EXPECT_EQ(log.lines().size(), 1u);
     EXPECT_EQ(menu->getChildrenCount(), 2u);
 }
+
+TEST(Menu, ActivateItemPressesLikeATapAndOnlyWhereATapCould)
+{
+    FrameDriver driver;
+    Recorder r;
+    MenuScene m = buildMenu(&r);
+    // Off stage nothing can be tapped.
+    EXPECT_FALSE(m.menu->activateItem(m.left));
+    driver.show(m.scene);
+
+    EXPECT_TRUE(m.menu->activateItem(m.left));
+    ASSERT_EQ(r.activated.size(), 1u);
+    EXPECT_EQ(r.activated[0], m.left);
+    EXPECT_FALSE(m.left->isSelected());
+    EXPECT_EQ(m.menu->getSelectedItem(), nullptr);
+
+    // Hidden or disabled items, another menu's item, no item.
+    EXPECT_FALSE(m.menu->activateItem(m.hidden));
+    m.right->setEnabled(false);
+    EXPECT_FALSE(m.menu->activateItem(m.right));
+    m.right->setEnabled(true);
+    CCMenuItemLabel* stranger = boxItem(&r, 10, 10);
+    EXPECT_FALSE(m.menu->activateItem(stranger));
+    EXPECT_FALSE(m.menu->activateItem(nullptr));
+    EXPECT_EQ(r.activated.size(), 1u);
+
+    // While a finger is on the menu the press waits for it, as a second finger would.
+    driver.touchDown(CCPoint(300, 100));
+    EXPECT_FALSE(m.menu->activateItem(m.left));
+    driver.touchUp(CCPoint(300, 100));
+    ASSERT_EQ(r.activated.size(), 2u);
+    EXPECT_EQ(r.activated[1], m.right);
+
+    // A disabled or hidden menu, or one that takes no touches, presses nothing.
+    m.menu->setEnabled(false);
+    EXPECT_FALSE(m.menu->activateItem(m.left));
+    m.menu->setEnabled(true);
+    m.scene->setVisible(false);
+    EXPECT_FALSE(m.menu->activateItem(m.left));
+    m.scene->setVisible(true);
+    m.menu->setTouchEnabled(false);
+    EXPECT_FALSE(m.menu->activateItem(m.left));
+    m.menu->setTouchEnabled(true);
+    EXPECT_TRUE(m.menu->activateItem(m.right));
+    EXPECT_EQ(r.activated.size(), 3u);
+}

@@ -137,3 +137,22 @@ TEST(FileUtilsDefaults, DefaultSearchPathIsAResourcesFolder)
     EXPECT_EQ(root.substr(root.size() - suffix.size()), suffix);
     EXPECT_EQ(root, CCFileUtils::defaultResourceRoot() + "/");
 }
+
+TEST(FileUtilsDefaults, AnInstalledProgramFindsItsBookBesideItsBinFolder)
+{
+    char tmpl[] = "/tmp/quibo-prefix-XXXXXX";
+    const std::string prefix = mkdtemp(tmpl);
+    ASSERT_EQ(0, std::system(("mkdir -p '" + prefix + "/bin' '" + prefix + "/share/quibo'").c_str()));
+    const std::string found = CCFileUtils::installedResourceRoot(prefix + "/bin");
+    ASSERT_FALSE(found.empty());
+    struct stat a, b;
+    ASSERT_EQ(0, ::stat(found.c_str(), &a));
+    ASSERT_EQ(0, ::stat((prefix + "/share/quibo").c_str(), &b));
+    EXPECT_EQ(a.st_ino, b.st_ino);
+    // No book there, or no folder: nothing installed, the build tree's walk decides.
+    EXPECT_EQ("", CCFileUtils::installedResourceRoot(prefix + "/share/quibo"));
+    EXPECT_EQ("", CCFileUtils::installedResourceRoot(""));
+    // A test program runs from the build tree: it keeps the source tree's book.
+    EXPECT_EQ("", CCFileUtils::installedResourceRoot(prefix + "/nowhere"));
+    std::system(("rm -rf '" + prefix + "'").c_str());
+}
