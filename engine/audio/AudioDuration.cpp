@@ -3,6 +3,7 @@
 #include "audio/AudioDuration.h"
 
 #include "audio/MixerDevice.h"
+#include "audio/SoundFile.h"
 
 #include <SDL_mixer.h>
 
@@ -26,9 +27,21 @@ double decodedAudioDuration(const std::string& fullPath, std::string& error)
     if (!holdProbeDevice(error)) {
         return -1.0;
     }
-    SDL_RWops* file = SDL_RWFromFile(fullPath.c_str(), "rb");
+    SDL_RWops* file = openSoundFile(fullPath, error);
     if (!file) {
-        error = SDL_GetError();
+        return -1.0;
+    }
+    // The whole track is decoded below: its length is judged first, from
+    // what the decoder can tell without decoding it.
+    const int kKeepFile = 0;
+    Mix_Music* music = Mix_LoadMUS_RW(file, kKeepFile);
+    const bool withinBound = !music || soundWithinDuration(music, error);
+    if (music) {
+        Mix_FreeMusic(music);
+    }
+    if (!withinBound || SDL_RWseek(file, 0, RW_SEEK_SET) != 0) {
+        if (withinBound) error = "cannot be read";
+        SDL_RWclose(file);
         return -1.0;
     }
     const int kCloseFile = 1;

@@ -2,6 +2,7 @@
 #include "audio/MixerAudioBackend.h"
 
 #include "audio/MixerDevice.h"
+#include "audio/SoundFile.h"
 
 #include <SDL_mixer.h>
 
@@ -53,9 +54,19 @@ bool MixerAudioBackend::play(const std::string& name, const std::string& fullPat
     if (!ensureDevice(error)) {
         return false;
     }
-    m_music = Mix_LoadMUS(fullPath.c_str());
+    SDL_RWops* file = openSoundFile(fullPath, error);
+    if (!file) {
+        return false;
+    }
+    const int kCloseFile = 1;
+    m_music = Mix_LoadMUS_RW(file, kCloseFile);
     if (!m_music) {
         error = Mix_GetError();
+        return false;
+    }
+    if (!soundWithinDuration(m_music, error)) {
+        Mix_FreeMusic(m_music);
+        m_music = nullptr;
         return false;
     }
     if (Mix_PlayMusic(m_music, kPlayOnce) != 0) {

@@ -88,9 +88,18 @@ std::string stringText(plist_t node)
     return out;
 }
 
-CCObject* fromNode(plist_t node);
+// Deeper nesting than any book file needs is refused whole: the walk below
+// recurses once per level.
+const int kMaxNesting = 64;
 
-CCDictionary* dictFromNode(plist_t node)
+struct Walk {
+    int depth = 0;
+    bool tooDeep = false;
+};
+
+CCObject* fromNode(plist_t node, Walk& walk);
+
+CCDictionary* dictFromNode(plist_t node, Walk& walk)
 {
     CCDictionary* dict = CCDictionary::create();
     plist_dict_iter it = nullptr;
@@ -103,7 +112,7 @@ CCDictionary* dictFromNode(plist_t node)
             free(key);
             break;
         }
-        CCObject* obj = fromNode(value);
+        CCObject* obj = fromNode(value, walk);
         if (obj) {
             dict->setObject(obj, std::string(key ? key : ""));
         }
@@ -113,12 +122,12 @@ CCDictionary* dictFromNode(plist_t node)
     return dict;
 }
 
-CCArray* arrayFromNode(plist_t node)
+CCArray* arrayFromNode(plist_t node, Walk& walk)
 {
     CCArray* array = CCArray::create();
     uint32_t n = plist_array_get_size(node);
     for (uint32_t i = 0; i < n; ++i) {
-        CCObject* obj = fromNode(plist_array_get_item(node, i));
+        CCObject* obj = fromNode(plist_array_get_item(node, i), walk);
         if (obj) {
             array->addObject(obj);
         }
@@ -127,11 +136,21 @@ CCArray* arrayFromNode(plist_t node)
 }
 
 // Autoreleased engine object for one node; scalars become text.
-CCObject* fromNode(plist_t node)
+CCObject* fromNode(plist_t node, Walk& walk)
 {
-    switch (plist_get_node_type(node)) {
-    case PLIST_DICT: return dictFromNode(node);
-    case PLIST_ARRAY: return arrayFromNode(node);
+    const plist_type type = plist_get_node_type(node);
+    if (type == PLIST_DICT || type == PLIST_ARRAY) {
+        if (walk.depth >= kMaxNesting) {
+            walk.tooDeep = true;
+            return nullptr;
+        }
+        ++walk.depth;
+        CCObject* container = type == PLIST_DICT ? static_cast<CCObject*>(dictFromNode(node, walk))
+                                                 : static_cast<CCObject*>(arrayFromNode(node, walk));
+        --walk.depth;
+        return container;
+    }
+    switch (type) {
     case PLIST_STRING: return CCString::create(stringText(node));
     case PLIST_BOOLEAN: {
         uint8_t b = 0;
@@ -214,8 +233,8 @@ CCDictionary* CCDictionary::createWithContentsOfFile(const char* fileName)
         return nullptr;
     }
     std::string bytes;
-    if (!files->getFileContents(fullPath, bytes)) {
-        return nullptr; // getFileContents has logged the name
+    if (!files->readBookFile(fullPath, BookFileKind::PropertyList, bytes)) {
+        return nullptr; // readBookFile has logged the name and the reason
     }
     if (bytes.empty()) {
         CCLog("Property list %s: file is empty", name);
@@ -229,7 +248,12 @@ CCDictionary* CCDictionary::createWithContentsOfFile(const char* fileName)
     }
     CCDictionary* dict = nullptr;
     if (plist_get_node_type(root) == PLIST_DICT) {
-        dict = dictFromNode(root);
+        Walk walk;
+        dict = dictFromNode(root, walk);
+        if (walk.tooDeep) {
+            CCLog("Property list %s: nested deeper than %d levels; not read", name, kMaxNesting);
+            dict = nullptr; // autoreleased: the pool drops what was built
+        }
     } else {
         CCLog("Property list %s: root is not a dictionary", name);
     }
