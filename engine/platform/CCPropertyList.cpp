@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <sys/stat.h>
 
 namespace cc {
 
@@ -228,7 +229,8 @@ CCDictionary* CCDictionary::createWithContentsOfFile(const char* fileName)
     const char* name = fileName ? fileName : "(null)";
     CCFileUtils* files = CCFileUtils::sharedFileUtils();
     std::string fullPath = files->fullPathForFilename(fileName);
-    if (!files->isFileExist(fullPath)) {
+    struct stat st;
+    if (fullPath.empty() || ::stat(fullPath.c_str(), &st) != 0) {
         CCLog("Property list %s: file not found", name);
         return nullptr;
     }
