@@ -11,6 +11,7 @@
 #include "platform/CCEGLView.h"
 #include "platform/CCFileUtils.h"
 #include "platform/DisplayMetrics.h"
+#include "platform/QuitSignals.h"
 
 #include <cstdio>
 
@@ -33,19 +34,26 @@ int runQuibo(const std::vector<std::string>& args)
     case CommandLine::Action::Error:
         std::fprintf(stderr, "%s\n", line.error.c_str());
         return kUsageExitStatus;
-    case CommandLine::Action::Simulate:
-        return runSimulation({line.scriptPath, line.tracePath, line.resourcesDir});
+    case CommandLine::Action::Simulate: {
+        // Before anything starts SDL, so its own handlers never replace ours.
+        cc::installQuitSignals();
+        const int status = runSimulation({line.scriptPath, line.tracePath, line.resourcesDir});
+        return cc::quitSignalled() ? cc::quitSignalExitStatus() : status;
+    }
     case CommandLine::Action::OpenWindow:
         break;
     }
 
+    cc::installQuitSignals();
     useResourceDirectory(line.resourcesDir);
     AppDelegate app;
     cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
     view->setViewName(kViewName);
     const cc::CCSize size = windowSizeForScreenHeight(cc::platformFullScreenClientHeight());
     view->setFrameSize(size.width, size.height);
-    return cc::CCApplication::sharedApplication()->run();
+    const int status = cc::CCApplication::sharedApplication()->run();
+    // Ended by SIGINT or SIGTERM: the usual status for a signal.
+    return cc::quitSignalled() ? cc::quitSignalExitStatus() : status;
 }
 
 } // namespace quibo
