@@ -70,7 +70,7 @@ public:
     // Bounds that keep a hostile file from costing unbounded time or memory.
     // Editor pages are tens of kilobytes; parsed, each byte can cost ~50 in values.
     static constexpr long kMaxLayoutBytes = kMaxLayoutFileBytes;
-    static constexpr int kParserStackLimit = 256;
+    static constexpr int kParserStackLimit = static_cast<int>(kMaxLayoutNesting);
 
 private:
     CCSGUIReader();

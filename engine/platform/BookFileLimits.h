@@ -20,6 +20,11 @@ constexpr long long kMaxFontDescriptionFileBytes = 1LL * 1024 * 1024;
 // Any other file the engine reads whole.
 constexpr long long kMaxOtherFileBytes = 64LL * 1024 * 1024;
 
+// Nesting of arrays and objects the parsers go through (each level costs
+// them stack): a layout's JSON, and a property list.
+constexpr long long kMaxLayoutNesting = 256;
+constexpr long long kMaxPropertyListNesting = 64;
+
 // Pictures, from the header before any pixel is decoded: each side, one
 // picture, and every picture one layout (a book page) decodes.
 constexpr long long kMaxImageSide = 4096;

@@ -91,7 +91,7 @@ std::string stringText(plist_t node)
 
 // Deeper nesting than any book file needs is refused whole: the walk below
 // recurses once per level.
-const int kMaxNesting = 64;
+const int kMaxNesting = static_cast<int>(kMaxPropertyListNesting);
 
 struct Walk {
     int depth = 0;
