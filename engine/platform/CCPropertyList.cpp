@@ -7,6 +7,7 @@
 #include "base/CCLog.h"
 #include "base/CCString.h"
 #include "platform/CCFileUtils.h"
+#include "platform/PropertyListNesting.h"
 
 #include <plist/plist.h>
 
@@ -240,6 +241,12 @@ CCDictionary* CCDictionary::createWithContentsOfFile(const char* fileName)
     }
     if (bytes.empty()) {
         CCLog("Property list %s: file is empty", name);
+        return nullptr;
+    }
+    // The root plus kMaxNesting levels below it; judged before libplist
+    // parses (and later frees) the tree by recursion.
+    if (!propertyListNestingWithin(bytes, kMaxNesting + 1)) {
+        CCLog("Property list %s: nested deeper than %d levels; not read", name, kMaxNesting);
         return nullptr;
     }
     plist_t root = nullptr;

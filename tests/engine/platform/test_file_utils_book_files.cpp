@@ -19,6 +19,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace cc;
 
@@ -51,6 +52,41 @@ std::string pngHeader(unsigned width, unsigned height)
 {
     return std::string("\x89PNG\r\n\x1a\n", 8) + bigEndian(13) + "IHDR" + bigEndian(width) + bigEndian(height) +
            std::string("\x08\x06\0\0\0", 5) + bigEndian(0);
+}
+
+// A binary property list: a root dictionary {"k": array} with levels arrays
+// nested in each other around one string; with loop, the array holds itself.
+std::string binaryNested(int levels, bool loop = false)
+{
+    std::vector<std::string> objects; // object i, encoded
+    auto ref = [](uint32_t i) { return bigEndian(i); };
+    const uint32_t arrays = loop ? 1 : static_cast<uint32_t>(levels);
+    // 0: root dict, 1: key "k", 2..: arrays, last: the string
+    const uint32_t text = 2 + arrays;
+    objects.push_back(std::string("\xD1", 1) + ref(1) + ref(2));
+    objects.push_back("\x51k");
+    for (uint32_t a = 0; a < arrays; ++a) {
+        const uint32_t inner = loop ? 2 : (a + 1 < arrays ? 3 + a : text);
+        objects.push_back(std::string("\xA1", 1) + ref(inner));
+    }
+    objects.push_back("\x51x");
+    std::string out = "bplist00";
+    std::vector<uint32_t> offsets;
+    for (const std::string& o : objects) {
+        offsets.push_back(static_cast<uint32_t>(out.size()));
+        out += o;
+    }
+    const uint32_t table = static_cast<uint32_t>(out.size());
+    for (uint32_t o : offsets) out += bigEndian(o);
+    std::string trailer(6, '\0');
+    trailer += '\x04'; // offset size
+    trailer += '\x04'; // reference size
+    auto be64 = [](uint64_t v) {
+        std::string b(8, '\0');
+        for (int i = 7; i >= 0; --i, v >>= 8) b[static_cast<size_t>(i)] = static_cast<char>(v & 0xFF);
+        return b;
+    };
+    return out + trailer + be64(objects.size()) + be64(0) + be64(table);
 }
 
 class BookFiles : public ::testing::Test {
@@ -169,17 +205,36 @@ TEST_F(BookFiles, PropertyListsAreBoundedInSizeAndDepth)
     EXPECT_TRUE(has(onlyLine(big), "Stringstr.xml")) << onlyLine(big);
 
     auto nested = [](int levels) {
-        std::string body = "<string>x</string>";
-        for (int i = 0; i < levels; ++i) body = "<array>" + body + "</array>";
+        std::string body;
+        for (int i = 0; i < levels; ++i) body += "<array>";
+        body += "<string>x</string>";
+        for (int i = 0; i < levels; ++i) body += "</array>";
         return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>k</key>" + body + "</dict></plist>";
     };
+    // A million levels would overflow the stack of the parser (or of the
+    // code freeing its tree): refused from the bytes before parsing.
     const std::string deep = dir + "/deep.plist";
-    writeFile(deep, nested(500));
-    CCLogCapture depth;
-    EXPECT_EQ(nullptr, CCDictionary::createWithContentsOfFile(deep.c_str()));
-    EXPECT_TRUE(has(onlyLine(depth), "nested deeper")) << onlyLine(depth);
-    writeFile(deep, nested(40));
+    for (int levels : {500, 500000}) {
+        writeFile(deep, nested(levels));
+        CCLogCapture depth;
+        EXPECT_EQ(nullptr, CCDictionary::createWithContentsOfFile(deep.c_str()));
+        EXPECT_TRUE(has(onlyLine(depth), "nested deeper")) << onlyLine(depth);
+    }
+    writeFile(deep, nested(static_cast<int>(kMaxPropertyListNesting)));
     EXPECT_NE(nullptr, CCDictionary::createWithContentsOfFile(deep.c_str()));
+    writeFile(deep, nested(static_cast<int>(kMaxPropertyListNesting) + 1));
+    EXPECT_EQ(nullptr, CCDictionary::createWithContentsOfFile(deep.c_str()));
+
+    // The same in a binary property list, and one whose array holds itself.
+    const std::string binary = dir + "/deep.bplist";
+    for (const std::string& bytes : {binaryNested(500000), binaryNested(0, true)}) {
+        writeFile(binary, bytes);
+        CCLogCapture depth;
+        EXPECT_EQ(nullptr, CCDictionary::createWithContentsOfFile(binary.c_str()));
+        EXPECT_TRUE(has(onlyLine(depth), "nested deeper")) << onlyLine(depth);
+    }
+    writeFile(binary, binaryNested(10));
+    EXPECT_NE(nullptr, CCDictionary::createWithContentsOfFile(binary.c_str()));
 }
 
 TEST_F(BookFiles, PicturesAreJudgedByTheirHeaderBeforeDecoding)
