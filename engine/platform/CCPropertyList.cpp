@@ -81,12 +81,21 @@ std::string dataText(plist_t node)
     return out;
 }
 
+// Read through the pointer with its length: libplist's copying getter
+// asserts (and so aborts the process) on a string holding a NUL, which an
+// XML entity or a binary list can put there. Text stops at the first NUL.
 std::string stringText(plist_t node)
 {
-    char* s = nullptr;
-    plist_get_string_val(node, &s);
-    std::string out = s ? s : "";
-    free(s);
+    uint64_t length = 0;
+    const char* s = plist_get_string_ptr(node, &length);
+    if (!s) {
+        return std::string();
+    }
+    std::string out(s, static_cast<size_t>(length));
+    const size_t nul = out.find('\0');
+    if (nul != std::string::npos) {
+        out.resize(nul);
+    }
     return out;
 }
 
