@@ -30,6 +30,8 @@ from book_rules import Refusal, walk  # noqa: E402
 
 BOOK_FOLDER = "qovarn_3391_ver10"
 MAX_WORDS = 49
+# The page shows no sentence of this many bytes or more.
+SENTENCE_LIMIT = 1600
 # A page range wider than this is not walked page by page: only the layouts
 # that exist are checked, and the missing ones are counted.
 MAX_LISTED_MISSING = 20
@@ -252,11 +254,13 @@ class Checker:
         return sorted(present)
 
     def word_buttons(self, rel, doc, p, sentences):
-        names = {}
+        names, twice = {}, set()
         for node in walk(doc["widgetTree"]):
             opts = node.get("options")
             name = opts.get("name") if isinstance(opts, dict) else None
             if isinstance(name, str):
+                if name in names:
+                    twice.add(name)
                 names.setdefault(name, node)
         z = "0" if p < 10 else ""
         stored = set()
@@ -266,8 +270,13 @@ class Checker:
             self.counts["buttons"] += 1
             key = "str%s%d%d" % (z, p, i)
             entry = sentences.get(key)
+            if "bn%s%d%d" % (z, p, i) in twice:
+                self.problem("%s: word button name bn%s%d%d is used twice; only the first is bound" % (rel, z, p, i))
             if not isinstance(entry, str) or not entry:
                 self.problem("%s: word button bn%s%d%d has no sentence %s" % (rel, z, p, i, key))
+            elif len(entry.encode("utf-8")) >= SENTENCE_LIMIT:
+                self.problem("%s: sentence %s is %d bytes; the page shows none of %d bytes or more" %
+                             (rel, key, len(entry.encode("utf-8")), SENTENCE_LIMIT))
             logical = "mc%s%d%d.mp3" % (z, p, i)
             hashed = hashlib.md5(logical.encode()).hexdigest() + ".mp3"
             stored.add(hashed)

@@ -146,6 +146,30 @@ def broken_frames(root):
             "frame %s lies outside its" % names[2]]
 
 
+def long_sentence_and_twin_buttons(root):
+    """A sentence too long to show, and two word buttons with one name."""
+    path = os.path.join(root, BOOK, "Stringstr.xml")
+    with open(path, "rb") as f:
+        table = plistlib.load(f)
+    table["str012"] = "word " * 400
+    with open(path, "wb") as f:
+        plistlib.dump(table, f)
+    layout = os.path.join(root, BOOK, "tale", "tale_1.json")
+    with open(layout) as f:
+        doc = json.load(f)
+    stack, buttons = [doc["widgetTree"]], []
+    while stack:
+        node = stack.pop()
+        if str(node.get("options", {}).get("name", "")).startswith("bn01"):
+            buttons.append(node)
+        stack.extend(node.get("children") or [])
+    buttons.sort(key=lambda n: n["options"]["name"])
+    buttons[1]["options"]["name"] = buttons[0]["options"]["name"]
+    with open(layout, "w") as f:
+        json.dump(doc, f)
+    return ["sentence str012 is 2000 bytes", "word button name %s is used twice" % buttons[0]["options"]["name"]]
+
+
 def run(checker, folder):
     try:
         done = subprocess.run([sys.executable, checker, folder], capture_output=True, text=True, timeout=120)
@@ -163,7 +187,7 @@ def main(checker, book):
         if code != 0 or len(out.strip().splitlines()) != 1:
             failures.append("intact copy: exit %d\n%s" % (code, out))
         damages = (drop_layout, drop_sentence, spoil_narration, spoil_images, fifo_files, bomb_images,
-                   broken_property_lists, hostile_layouts, broken_frames)
+                   broken_property_lists, hostile_layouts, broken_frames, long_sentence_and_twin_buttons)
         for damage in damages:
             copy = os.path.join(tmp, damage.__name__)
             shutil.copytree(book, copy)
