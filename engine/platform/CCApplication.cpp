@@ -7,7 +7,6 @@
 #include "platform/WindowBackend.h"
 #include "scene/CCDirector.h"
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>

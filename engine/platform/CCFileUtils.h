@@ -26,6 +26,9 @@ public:
     // back, so the caller's open fails and reports the name it was given.
     std::string fullPathForFilename(const char* fileName) const;
     bool isFileExist(const std::string& path) const;
+    // True when the name resolves to anything at all (a FIFO or a folder
+    // too), so a reader can tell a missing file from one it refuses.
+    bool isPathPresent(const std::string& path) const;
 
     // Opens a book file for reading without ever blocking: only a regular
     // file no larger than the kind's bound is opened (a FIFO, a device or a

@@ -52,6 +52,13 @@ void refuse(const std::string& name, const char* reason, std::string* whyRefused
 
 } // namespace
 
+bool CCFileUtils::isPathPresent(const std::string& path) const
+{
+    const std::string full = fullPathForFilename(path.c_str());
+    struct stat st;
+    return !full.empty() && ::stat(full.c_str(), &st) == 0;
+}
+
 long long CCFileUtils::maxFileBytes(BookFileKind kind)
 {
     switch (kind) {
