@@ -138,6 +138,11 @@ TEST_F(BookFiles, FifosDevicesAndFoldersAreRefusedAtOnceWithOneLine)
         EXPECT_FALSE(files->readBookFile(c.path, BookFileKind::Image, out));
         EXPECT_TRUE(out.empty());
     }
+    // Present but refused is told apart from missing.
+    EXPECT_TRUE(files->isPathPresent(fifo));
+    EXPECT_FALSE(files->isFileExist(fifo));
+    EXPECT_FALSE(files->isPathPresent(dir + "/missing.plist"));
+
     // The reason can go to a caller that reports it in its own line.
     CCLogCapture quiet;
     std::string why;
