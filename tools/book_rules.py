@@ -127,8 +127,9 @@ _STRING_BODY = re.compile(r'(?:[^"\\]|\\.)*"', re.S)
 _SPACE = re.compile(r"\s*")
 
 
-def _normalise(text):
-    """Text without comments and trailing commas, and its deepest nesting."""
+def _normalise(text, nesting):
+    """Text without comments and trailing commas, and its deepest nesting;
+    the scan stops as soon as it passes nesting."""
     out, depth, deepest, at, pending_comma = [], 0, 0, 0, None
     pos = 0
     while True:
@@ -165,6 +166,8 @@ def _normalise(text):
         if c in "[{":
             depth += 1
             deepest = max(deepest, depth)
+            if deepest > nesting:
+                return text, deepest
         else:
             depth -= 1
             if pending_comma is not None and not text[pending_comma + 1:i].strip():
@@ -206,8 +209,8 @@ def parse_layout(data):
     text = data.decode("utf-8", errors="replace")
     if text.startswith("\ufeff"):
         text = text[1:]
-    text, deepest = _normalise(text)
     nesting = LIMITS["kMaxLayoutNesting"]
+    text, deepest = _normalise(text, nesting)
     if deepest > nesting:
         raise Refusal("not valid JSON (nested %d levels deep, more than the reader's %d)" % (deepest, nesting))
     decoder = json.JSONDecoder(parse_float=_finite_float, parse_int=_finite_int, parse_constant=_no_constant,
