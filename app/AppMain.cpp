@@ -14,6 +14,7 @@
 #include "platform/QuitSignals.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace quibo {
 
@@ -23,6 +24,18 @@ void useResourceDirectory(const std::string& dir)
         cc::CCFileUtils::sharedFileUtils()->setSearchPaths({dir});
     }
 }
+
+namespace {
+// Ended by SIGINT or SIGTERM: the screens are gone and the output flushed;
+// what is left (static destructors, a leak check in a sanitizer build) could
+// outlast the second the signal allows, so the process ends here, with the
+// usual status for a signal.
+[[noreturn]] void endAfterQuitSignal()
+{
+    std::fflush(nullptr);
+    std::_Exit(cc::quitSignalExitStatus());
+}
+} // namespace
 
 int runQuibo(const std::vector<std::string>& args)
 {
@@ -38,7 +51,8 @@ int runQuibo(const std::vector<std::string>& args)
         // Before anything starts SDL, so its own handlers never replace ours.
         cc::installQuitSignals();
         const int status = runSimulation({line.scriptPath, line.tracePath, line.resourcesDir});
-        return cc::quitSignalled() ? cc::quitSignalExitStatus() : status;
+        if (cc::quitSignalled()) endAfterQuitSignal();
+        return status;
     }
     case CommandLine::Action::OpenWindow:
         break;
@@ -52,8 +66,8 @@ int runQuibo(const std::vector<std::string>& args)
     const cc::CCSize size = windowSizeForScreenHeight(cc::platformFullScreenClientHeight());
     view->setFrameSize(size.width, size.height);
     const int status = cc::CCApplication::sharedApplication()->run();
-    // Ended by SIGINT or SIGTERM: the usual status for a signal.
-    return cc::quitSignalled() ? cc::quitSignalExitStatus() : status;
+    if (cc::quitSignalled()) endAfterQuitSignal();
+    return status;
 }
 
 } // namespace quibo

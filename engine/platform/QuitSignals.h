@@ -17,6 +17,6 @@ bool quitSignalled();
 int quitSignalExitStatus();
 
 // Seconds the loops have to end the program before the watchdog does.
-constexpr double kQuitGraceSeconds = 0.7;
+constexpr double kQuitGraceSeconds = 0.5;
 
 } // namespace cc
