@@ -29,6 +29,13 @@ bool copyFile(const std::string& from, const std::string& to)
     return in.good() && out.good();
 }
 
+// The scratch folder goes when the run ends (libFuzzer leaves through exit).
+std::string g_scratch;
+void removeScratch()
+{
+    if (!g_scratch.empty()) std::system(("rm -rf '" + g_scratch + "'").c_str());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -38,6 +45,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     cc::CCLogCapture::setEcho(false);
     char folder[] = "/tmp/quibo-sheet-fuzz-XXXXXX";
     if (!mkdtemp(folder)) return 0;
+    g_scratch = folder;
+    std::atexit(removeScratch);
     const std::string dir = std::string(folder) + "/";
     copyFile(std::string(QUIBO_FUZZ_DATA) + "/sheet.png", dir + "sheet.png");
     g_sheetPath = dir + "sheet.plist";
