@@ -15,9 +15,11 @@
 #include "platform/CCEGLView.h"
 #include "platform/CCFileUtils.h"
 #include "platform/DisplayMetrics.h"
+#include "platform/QuitSignals.h"
 #include "platform/WindowBackend.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace quibo {
@@ -48,29 +50,29 @@ void useResourceDirectory(const std::string& dir)
     }
 }
 
-int runQuibo(const std::vector<std::string>& args)
+namespace {
+// Ended by SIGINT or SIGTERM: the screens are gone and the output flushed;
+// what is left (static destructors, a leak check in a sanitizer build) could
+// outlast the second the signal allows, so the process ends here, with the
+// usual status for a signal.
+[[noreturn]] void endAfterQuitSignal()
 {
-    const CommandLine line = parseCommandLine(args);
-    switch (line.action) {
-    case CommandLine::Action::Help:
-        std::fputs(usageText().c_str(), stdout);
-        return 0;
-    case CommandLine::Action::Version:
-        std::fputs(versionText().c_str(), stdout);
-        return 0;
-    case CommandLine::Action::Error:
-        std::fprintf(stderr, "%s\n", line.error.c_str());
-        return kUsageExitStatus;
-    case CommandLine::Action::Simulate: {
-        // A test or a book maker's check: never the user's settings file.
-        useResourceDirectory(line.resourcesDir);
-        ReaderSession reader(line, ReaderSession::Settings::Ignore);
-        return runSimulation({line.scriptPath, line.tracePath, line.resourcesDir});
-    }
-    case CommandLine::Action::OpenWindow:
-        break;
-    }
+    std::fflush(nullptr);
+    std::_Exit(cc::quitSignalExitStatus());
+}
 
+// The session ends (and keeps the remembered place) before a signal's quick
+// exit, so both runs live in functions of their own.
+int simulate(const CommandLine& line)
+{
+    // A test or a book maker's check: never the user's settings file.
+    useResourceDirectory(line.resourcesDir);
+    ReaderSession reader(line, ReaderSession::Settings::Ignore);
+    return runSimulation({line.scriptPath, line.tracePath, line.resourcesDir});
+}
+
+int readInWindow(const CommandLine& line)
+{
     useResourceDirectory(line.resourcesDir);
     ReaderSession reader(line, ReaderSession::Settings::Read);
     AppDelegate app;
@@ -86,6 +88,37 @@ int runQuibo(const std::vector<std::string>& args)
     WindowKeys keys;
     keys.install();
     return cc::CCApplication::sharedApplication()->run();
+}
+} // namespace
+
+int runQuibo(const std::vector<std::string>& args)
+{
+    const CommandLine line = parseCommandLine(args);
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::fputs(versionText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s\n", line.error.c_str());
+        return kUsageExitStatus;
+    case CommandLine::Action::Simulate: {
+        // Before anything starts SDL, so its own handlers never replace ours.
+        cc::installQuitSignals();
+        const int status = simulate(line);
+        if (cc::quitSignalled()) endAfterQuitSignal();
+        return status;
+    }
+    case CommandLine::Action::OpenWindow:
+        break;
+    }
+
+    cc::installQuitSignals();
+    const int status = readInWindow(line);
+    if (cc::quitSignalled()) endAfterQuitSignal();
+    return status;
 }
 
 } // namespace quibo

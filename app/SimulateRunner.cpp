@@ -24,6 +24,7 @@
 #include "platform/CCEGLView.h"
 #include "platform/CCFileUtils.h"
 #include "platform/FrameDriver.h"
+#include "platform/QuitSignals.h"
 #include "scene/CCDirector.h"
 #include "scene/CCLayer.h"
 #include "scene/CCScene.h"
@@ -164,7 +165,7 @@ bool Simulation::run(const ScriptCommand& c)
     switch (c.kind) {
     case Kind::Wait: {
         const double target = m_driver.now() + c.args[0] - kFrameSlack;
-        while (m_driver.now() < target && !m_driver.director()->hasEnded()) {
+        while (m_driver.now() < target && !m_driver.director()->hasEnded() && !cc::quitSignalled()) {
             frame();
         }
         break;
@@ -203,7 +204,8 @@ bool Simulation::run(const ScriptCommand& c)
     }
     // Touches are delivered at once; their log lines belong to this moment.
     observe();
-    return !m_driver.director()->hasEnded();
+    // SIGINT or SIGTERM ends the run between two commands or inside a wait.
+    return !m_driver.director()->hasEnded() && !cc::quitSignalled();
 }
 
 void Simulation::finish()

@@ -74,7 +74,9 @@ bool readBookConfiguration()
     const std::string path = configurationPath();
     CCDictionary* dict = nullptr;
     CCFileUtils* files = CCFileUtils::sharedFileUtils();
-    if (files->isFileExist(files->fullPathForFilename(path.c_str()))) {
+    if (files->isPathPresent(path)) {
+        // Present but perhaps no regular file or too large: the property-list
+        // reader refuses it with its own line.
         dict = CCDictionary::createWithContentsOfFile(path.c_str());
     } else {
         CCLog("readBookConfiguration: configuration file %s missing", path.c_str());

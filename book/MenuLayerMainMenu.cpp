@@ -17,6 +17,8 @@
 #include "scene/CCDirector.h"
 #include "text/CCLabelTTF.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace quibo {
@@ -32,6 +34,14 @@ const float kStepWidthInUnits = 2.4f;
 const double kRowOffset = 0.7;
 // Children start this far beyond half the window width.
 const int kSlideMargin = 50;
+
+// Page numbers come from the book configuration and may lie anywhere in the
+// int range: sums and differences of them are taken in 64 bits and brought
+// back into range, never overflowed.
+int clampToInt(long long value)
+{
+    return static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, value)));
+}
 
 bool& pagingStarted()
 {
@@ -83,7 +93,8 @@ bool MenuLayerMainMenu::init()
     const float u = a.w / 8;
     MenuPaging& paging = menuPaging();
     const BookSettings& book = bookSettings();
-    paging.menuNext = paging.menuFirst + static_cast<int>(m_entries.size());
+    const long long next = static_cast<long long>(paging.menuFirst) + static_cast<long long>(m_entries.size());
+    paging.menuNext = clampToInt(next);
 
     m_previous.reset(makeBoxItem(kButtonBackground, kStepWidthInUnits * u, u, strings.caption("up_page"),
                                  kButtonFontSize, kButtonCaptionColour, this,
@@ -99,7 +110,7 @@ bool MenuLayerMainMenu::init()
     m_menu->setContentSize(cc::CCSize(a.w, a.h));
 
     // A grey button still takes touches; its step then finds its bound.
-    paging.menuAtEnd = paging.menuNext > book.pageMax;
+    paging.menuAtEnd = next > book.pageMax;
     if (paging.menuAtEnd) m_next->setColor(kInactiveBackground);
     if (paging.menuFirst <= book.pageMin) m_previous->setColor(kInactiveBackground);
 
@@ -120,7 +131,7 @@ bool MenuLayerMainMenu::fillGrid()
     const float side = a.w / 4; // one column, also one row step
     const int first = menuPaging().menuFirst;
     const int last = bookSettings().pageMax;
-    for (int i = 0; first + i <= last; ++i) {
+    for (int i = 0; static_cast<long long>(first) + i <= last; ++i) {
         const int row = i / 4, column = i % 4;
         const double rowDepth = side * (row + kRowOffset);
         if (side > a.h - rowDepth) break; // no room for another row
@@ -163,7 +174,7 @@ void MenuLayerMainMenu::onEntryChosen(cc::CCObject* sender)
     cc::CCNode* entry = dynamic_cast<cc::CCNode*>(sender);
     if (!entry) return;
     BookSettings& book = bookSettings();
-    book.currentPage = (entry->getZOrder() - kEntryZOrderBase) + menuPaging().menuFirst;
+    book.currentPage = clampToInt(static_cast<long long>(entry->getZOrder() - kEntryZOrderBase) + menuPaging().menuFirst);
     book.readingStarted = true;
     openPage();
 }
@@ -173,8 +184,8 @@ void MenuLayerMainMenu::onPreviousScreen(cc::CCObject*)
     MenuPaging& paging = menuPaging();
     if (paging.menuFirst <= bookSettings().pageMin) return;
     // The last screen may be short: go back to where the last step came from.
-    paging.menuFirst = paging.menuAtEnd ? paging.menuPreviousFirst
-                                        : paging.menuFirst - (paging.menuNext - paging.menuFirst);
+    const long long first = paging.menuFirst;
+    paging.menuFirst = paging.menuAtEnd ? paging.menuPreviousFirst : clampToInt(first - (paging.menuNext - first));
     cc::CCDirector::sharedDirector()->purgeCachedData();
     runSelectionMenu();
 }
@@ -182,7 +193,9 @@ void MenuLayerMainMenu::onPreviousScreen(cc::CCObject*)
 void MenuLayerMainMenu::onNextScreen(cc::CCObject*)
 {
     MenuPaging& paging = menuPaging();
-    if (paging.menuNext > bookSettings().pageMax) return;
+    // At the end of the int range menuNext cannot pass pageMax; the screen
+    // then knows it shows the last page.
+    if (paging.menuAtEnd || paging.menuNext > bookSettings().pageMax) return;
     paging.menuPreviousFirst = paging.menuFirst;
     paging.menuFirst = paging.menuNext;
     cc::CCDirector::sharedDirector()->purgeCachedData();

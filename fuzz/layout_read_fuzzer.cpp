@@ -31,6 +31,13 @@ bool copyFile(const std::string& from, const std::string& to)
     return in.good() && out.good();
 }
 
+// The scratch folder goes when the run ends (libFuzzer leaves through exit).
+std::string g_scratch;
+void removeScratch()
+{
+    if (!g_scratch.empty()) std::system(("rm -rf '" + g_scratch + "'").c_str());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -40,6 +47,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     (void)driver;
     char folder[] = "/tmp/quibo-layout-fuzz-XXXXXX";
     if (!mkdtemp(folder)) return 0;
+    g_scratch = folder;
+    std::atexit(removeScratch);
     const std::string dir = std::string(folder) + "/";
     for (const char* name : {"sheet.plist", "sheet.png", "img.png", "digits.png"})
         copyFile(std::string(QUIBO_FUZZ_DATA) + "/" + name, dir + name);

@@ -30,6 +30,7 @@
 #include "gui/widgets/UISlider.h"
 #include "gui/widgets/UITextField.h"
 #include "platform/CCFileUtils.h"
+#include "render/CCImage.h"
 #include "scene/CCDirector.h"
 
 namespace cc {
@@ -270,24 +271,25 @@ UIWidget* CCSGUIReader::readLayoutFile(const char* path)
         return nullptr;
     }
     const std::string fullPath = CCFileUtils::sharedFileUtils()->fullPathForFilename(path);
-    // Size first, so a huge file is refused before it is read.
+    // A missing file, a folder, a FIFO or a device gets the reader's own
+    // message and is never opened.
     struct stat info;
-    if (::stat(fullPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) {
+    if (::stat(fullPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         printReadError(path);
         return nullptr;
     }
-    if (info.st_size > kMaxLayoutBytes) {
-        CCLog("Layout file %s is %lld bytes, more than the %ld a layout may have; not read", path,
-              static_cast<long long>(info.st_size), kMaxLayoutBytes);
-        return nullptr;
-    }
+    // The size is judged before a byte is read; a refusal has its line.
     // The text is kept in a string: the parser reads one byte past a
     // trailing carriage return, and a string always has a NUL there.
     std::string text;
-    if (!CCFileUtils::sharedFileUtils()->getFileContents(fullPath, text) || text.empty()) {
+    if (!CCFileUtils::sharedFileUtils()->readBookFile(fullPath, BookFileKind::Layout, text)) return nullptr;
+    if (text.empty()) {
         printReadError(path);
         return nullptr;
     }
+    // Every picture this layout brings (sprite-sheet textures, widget images)
+    // shares one page's pixel budget.
+    CCPagePixelBudget budget(kMaxPagePixels);
     try {
         return readDocument(path, fullPath, text);
     } catch (const std::exception& e) {

@@ -11,6 +11,7 @@
 
 #include "base/CCObject.h"
 #include "gui/UIWidget.h"
+#include "platform/BookFileLimits.h"
 
 namespace cc {
 
@@ -68,8 +69,8 @@ public:
 
     // Bounds that keep a hostile file from costing unbounded time or memory.
     // Editor pages are tens of kilobytes; parsed, each byte can cost ~50 in values.
-    static constexpr long kMaxLayoutBytes = 4L * 1024 * 1024;
-    static constexpr int kParserStackLimit = 256;
+    static constexpr long kMaxLayoutBytes = kMaxLayoutFileBytes;
+    static constexpr int kParserStackLimit = static_cast<int>(kMaxLayoutNesting);
 
 private:
     CCSGUIReader();

@@ -5,12 +5,16 @@
 # UndefinedBehaviorSanitizer into their own folder and runs them the same way.
 # The tests include the installed tree and the Debian package, with the
 # desktop entry and the AppStream metadata checked by their validators.
+# "fuzz" builds the fuzzers with clang and libFuzzer into build-fuzz/ and runs
+# each for a bounded time (QUIBO_FUZZ_SECONDS, 60 by default) on a scratch
+# copy of its seeds; a crash or sanitizer report fails it.
 set -euo pipefail
 
 mode="${1:-run}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${QUIBO_BUILD_DIR:-$here/build}"
 sanitize_build="${QUIBO_SANITIZE_BUILD_DIR:-$here/build-sanitize}"
+fuzz_build="${QUIBO_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 
 packages=(
   build-essential cmake pkg-config
@@ -22,6 +26,7 @@ packages=(
   xvfb xauth xdotool
   python3 python3-pil
   desktop-file-utils appstream dpkg-dev
+  clang libclang-rt-dev
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -63,6 +68,37 @@ if [ "$mode" = sanitize ]; then
   exit $?
 fi
 
+if [ "$mode" = fuzz ]; then
+  seconds="${QUIBO_FUZZ_SECONDS:-60}"
+  cmake -S "$here" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIBO_FUZZ=ON -DQUIBO_TESTS=OFF \
+        -DQUIBO_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  cmake --build "$fuzz_build" -j"$(nproc)" --target layout_read_fuzzer plist_sheet_fuzzer
+  # Leaks inside system libraries (font configuration caches) are not ours.
+  export LSAN_OPTIONS="suppressions=$here/tests/journeys/lsan.supp:print_suppressions=0"
+  export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  status=0
+  for pair in layout_read_fuzzer:corpus:layout.dict plist_sheet_fuzzer:corpus-sheet:sheet.dict; do
+    IFS=: read -r fuzzer seeds dict <<<"$pair"
+    mkdir -p "$work/$fuzzer"
+    cp "$here/fuzz/$seeds"/* "$work/$fuzzer/"
+    echo "fuzzing $fuzzer for $seconds s"
+    # One input may take at most 10 s and 2 GB; findings land in the work folder.
+    if ! (cd "$work" && "$fuzz_build/fuzz/$fuzzer" "$work/$fuzzer" -dict="$here/fuzz/$dict" \
+            -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -close_fd_mask=1 -print_final_stats=1 \
+            -artifact_prefix="$work/"); then
+      echo "$fuzzer found a fault; the input that shows it is kept in $fuzz_build/findings/"
+      mkdir -p "$fuzz_build/findings"
+      for f in "$work"/crash-* "$work"/timeout-* "$work"/oom-* "$work"/leak-*; do
+        if [ -f "$f" ]; then cp "$f" "$fuzz_build/findings/"; fi
+      done
+      status=1
+    fi
+  done
+  exit $status
+fi
+
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
@@ -74,7 +110,7 @@ case "$mode" in
     run_tests "$build"
     ;;
   *)
-    echo "usage: tools/setup.sh run|test|sanitize" >&2
+    echo "usage: tools/setup.sh run|test|sanitize|fuzz" >&2
     exit 2
     ;;
 esac

@@ -14,11 +14,16 @@ namespace cc {
 namespace {
 // Targets are stored as nodes but looked up as plain objects.
 CCObject* asObject(CCNode* node) { return node; }
+// Holes are closed once they are this many and outnumber the live entries.
+const size_t kMinHolesToCompact = 64;
 } // namespace
 
 CCActionManager::~CCActionManager()
 {
     for (Entry& e : m_entries) {
+        if (!e.action) {
+            continue;
+        }
         if (!e.removed) {
             e.action->stop();
         }
@@ -33,13 +38,13 @@ void CCActionManager::addAction(CCAction* action, CCNode* target, bool paused)
         CCLog("CCActionManager: an action needs both an action and a target");
         return;
     }
-    for (const Entry& e : m_entries) {
-        if (e.action == action && !e.removed) {
-            CCLog("CCActionManager: action %u is already running", action->getUniqueID());
-            return;
-        }
+    if (m_indexOfAction.count(action)) {
+        CCLog("CCActionManager: action %u is already running", action->getUniqueID());
+        return;
     }
     action->retain();
+    m_indexOfAction[action] = m_entries.size();
+    m_actionsOfTarget[asObject(target)].push_back(action);
     m_entries.push_back(Entry{action, target, false});
     if (paused) {
         pauseTarget(asObject(target));
@@ -47,42 +52,81 @@ void CCActionManager::addAction(CCAction* action, CCNode* target, bool paused)
     action->startWithTarget(target);
 }
 
+void CCActionManager::unlink(CCAction* action, CCObject* target)
+{
+    m_indexOfAction.erase(action);
+    auto found = m_actionsOfTarget.find(target);
+    if (found == m_actionsOfTarget.end()) {
+        return;
+    }
+    std::vector<CCAction*>& list = found->second;
+    list.erase(std::find(list.begin(), list.end(), action));
+    if (list.empty()) {
+        m_actionsOfTarget.erase(found);
+    }
+}
+
 void CCActionManager::dropEntry(size_t index)
 {
     Entry& e = m_entries[index];
-    if (!e.removed) {
-        e.removed = true;
-        e.action->stop();
+    if (e.removed) {
+        return;
     }
-    if (m_walkDepth > 0) {
-        return; // released when the walk ends
-    }
+    e.removed = true;
+    ++m_holes;
     CCAction* action = e.action;
-    m_entries.erase(m_entries.begin() + static_cast<long>(index));
+    unlink(action, asObject(e.target));
+    // stop may call back into this manager; nothing below holds a reference
+    // into the entry list across it.
+    action->stop();
+    if (m_walkDepth > 0) {
+        m_held.push_back(index); // released when the walk ends
+        return;
+    }
+    m_entries[index].action = nullptr;
     action->release();
+    compactIfSparse();
 }
 
-void CCActionManager::purgeRemoved()
+void CCActionManager::releaseHeld()
 {
-    std::vector<CCAction*> dead;
-    auto keep = std::remove_if(m_entries.begin(), m_entries.end(), [&dead](const Entry& e) {
-        if (e.removed) {
-            dead.push_back(e.action);
+    // Releasing may destroy nodes whose destructors call back into this
+    // manager; counted as a walk, so such calls only add to the held list.
+    ++m_walkDepth;
+    while (!m_held.empty()) {
+        std::vector<size_t> batch;
+        batch.swap(m_held);
+        for (size_t index : batch) {
+            CCAction* action = m_entries[index].action;
+            m_entries[index].action = nullptr;
+            if (action) {
+                action->release();
+            }
         }
-        return e.removed;
-    });
-    m_entries.erase(keep, m_entries.end());
-    // Released after the list is consistent: a dying action may release
-    // nodes whose destructors call back into this manager.
-    for (CCAction* a : dead) {
-        a->release();
+    }
+    --m_walkDepth;
+    compactIfSparse();
+}
+
+void CCActionManager::compactIfSparse()
+{
+    if (m_walkDepth > 0 || m_holes < kMinHolesToCompact || m_holes * 2 < m_entries.size()) {
+        return;
+    }
+    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(), [](const Entry& e) { return e.removed; }),
+                    m_entries.end());
+    m_holes = 0;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        m_indexOfAction[m_entries[i].action] = i;
     }
 }
 
 void CCActionManager::removeAllActions()
 {
     for (size_t i = m_entries.size(); i-- > 0;) {
-        dropEntry(i);
+        if (i < m_entries.size()) {
+            dropEntry(i);
+        }
     }
 }
 
@@ -91,46 +135,48 @@ void CCActionManager::removeAllActionsFromTarget(CCObject* target)
     if (!target) {
         return;
     }
-    for (size_t i = m_entries.size(); i-- > 0;) {
-        if (asObject(m_entries[i].target) == target) {
-            dropEntry(i);
+    auto found = m_actionsOfTarget.find(target);
+    if (found != m_actionsOfTarget.end()) {
+        // Latest first, as they were always dropped; the copy survives the
+        // unlinking each drop does.
+        const std::vector<CCAction*> actions = found->second;
+        for (size_t i = actions.size(); i-- > 0;) {
+            auto index = m_indexOfAction.find(actions[i]);
+            if (index != m_indexOfAction.end()) {
+                dropEntry(index->second);
+            }
         }
     }
     // A target losing all its actions is usually being cleaned up or
     // destroyed; forgetting its pause keeps a later object that happens to
     // get the same address from inheriting it.
-    m_pausedTargets.erase(std::remove(m_pausedTargets.begin(), m_pausedTargets.end(), target),
-                          m_pausedTargets.end());
+    m_pausedTargets.erase(target);
 }
 
 void CCActionManager::removeAction(CCAction* action)
 {
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].action == action && !m_entries[i].removed) {
-            dropEntry(i);
-            return;
-        }
+    auto index = m_indexOfAction.find(action);
+    if (index != m_indexOfAction.end()) {
+        dropEntry(index->second);
     }
 }
 
 void CCActionManager::removeActionByTag(unsigned int tag, CCObject* target)
 {
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        const Entry& e = m_entries[i];
-        if (!e.removed && asObject(e.target) == target &&
-            e.action->getTag() == static_cast<int>(tag)) {
-            dropEntry(i);
-            return;
-        }
+    if (CCAction* action = getActionByTag(tag, target)) {
+        removeAction(action);
     }
 }
 
 CCAction* CCActionManager::getActionByTag(unsigned int tag, CCObject* target) const
 {
-    for (const Entry& e : m_entries) {
-        if (!e.removed && asObject(e.target) == target &&
-            e.action->getTag() == static_cast<int>(tag)) {
-            return e.action;
+    auto found = m_actionsOfTarget.find(target);
+    if (found == m_actionsOfTarget.end()) {
+        return nullptr;
+    }
+    for (CCAction* action : found->second) {
+        if (action->getTag() == static_cast<int>(tag)) {
+            return action;
         }
     }
     return nullptr;
@@ -138,37 +184,24 @@ CCAction* CCActionManager::getActionByTag(unsigned int tag, CCObject* target) co
 
 unsigned int CCActionManager::numberOfRunningActionsInTarget(CCObject* target) const
 {
-    unsigned int n = 0;
-    for (const Entry& e : m_entries) {
-        if (!e.removed && asObject(e.target) == target) {
-            ++n;
-        }
-    }
-    return n;
+    auto found = m_actionsOfTarget.find(target);
+    return found == m_actionsOfTarget.end() ? 0u : static_cast<unsigned int>(found->second.size());
 }
 
-size_t CCActionManager::actionCount() const
-{
-    return static_cast<size_t>(
-        std::count_if(m_entries.begin(), m_entries.end(), [](const Entry& e) { return !e.removed; }));
-}
+size_t CCActionManager::actionCount() const { return m_indexOfAction.size(); }
 
 void CCActionManager::pauseTarget(CCObject* target)
 {
-    if (target && !isPaused(target)) {
-        m_pausedTargets.push_back(target);
+    if (target) {
+        m_pausedTargets.insert(target);
     }
 }
 
-void CCActionManager::resumeTarget(CCObject* target)
-{
-    m_pausedTargets.erase(std::remove(m_pausedTargets.begin(), m_pausedTargets.end(), target),
-                          m_pausedTargets.end());
-}
+void CCActionManager::resumeTarget(CCObject* target) { m_pausedTargets.erase(target); }
 
 bool CCActionManager::isPaused(const CCObject* target) const
 {
-    return std::find(m_pausedTargets.begin(), m_pausedTargets.end(), target) != m_pausedTargets.end();
+    return !m_pausedTargets.empty() && m_pausedTargets.count(const_cast<CCObject*>(target)) != 0;
 }
 
 void CCActionManager::update(float dt)
@@ -184,13 +217,12 @@ void CCActionManager::update(float dt)
         action->step(dt);
         // The step may have removed it (or everything) through a callback.
         if (!m_entries[i].removed && action->isDone()) {
-            m_entries[i].removed = true;
-            action->stop();
+            dropEntry(i);
         }
     }
     --m_walkDepth;
     if (m_walkDepth == 0) {
-        purgeRemoved();
+        releaseHeld();
     }
 }
 

@@ -1,11 +1,14 @@
 // Runs actions on their targets once a frame. Actions are retained while
 // they run; targets are not. Adding or removing actions from inside an
 // action's step is safe: the walk works on a stable list and finished or
-// removed actions are dropped when it ends.
+// removed actions are dropped when it ends. Lookups by action and by target
+// are hashed, so a tree of many nodes enters and leaves in linear time.
 #pragma once
 
 #include "base/CCObject.h"
 
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace cc {
@@ -36,6 +39,9 @@ public:
     size_t actionCount() const;
 
 private:
+    // Entries keep the order actions were added in; a removed entry stays as
+    // a hole (its action released, or held until the walk ends) until the
+    // holes are many enough to be worth closing.
     struct Entry {
         CCAction* action;
         CCNode* target;
@@ -43,10 +49,19 @@ private:
     };
     bool isPaused(const CCObject* target) const;
     void dropEntry(size_t index);
-    void purgeRemoved();
+    void unlink(CCAction* action, CCObject* target);
+    void releaseHeld();
+    void compactIfSparse();
 
     std::vector<Entry> m_entries;
-    std::vector<CCObject*> m_pausedTargets;
+    // Live entries only: where each action sits, and each target's actions
+    // in the order they were added.
+    std::unordered_map<CCAction*, size_t> m_indexOfAction;
+    std::unordered_map<CCObject*, std::vector<CCAction*>> m_actionsOfTarget;
+    std::unordered_set<CCObject*> m_pausedTargets;
+    // Entries removed during a walk whose action is still to be released.
+    std::vector<size_t> m_held;
+    size_t m_holes = 0;
     int m_walkDepth = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "audio/AudioDuration.h"
 
 #include "audio/MixerDevice.h"
+#include "audio/SoundFile.h"
 #include "audio/TimeStretch.h"
 
 #include <SDL_mixer.h>
@@ -24,12 +25,24 @@ bool holdProbeDevice(std::string& error)
     return held;
 }
 
-// The decoded file in the mixer's format, or null (and error).
+// The decoded file in the mixer's format, or null (and error). The file is
+// opened through the book-file guard, and its length is judged before the
+// whole track is decoded, from what the decoder can tell without decoding it.
 Mix_Chunk* loadChunk(const std::string& fullPath, std::string& error)
 {
-    SDL_RWops* file = SDL_RWFromFile(fullPath.c_str(), "rb");
+    SDL_RWops* file = openSoundFile(fullPath, error);
     if (!file) {
-        error = SDL_GetError();
+        return nullptr;
+    }
+    const int kKeepFile = 0;
+    Mix_Music* music = Mix_LoadMUS_RW(file, kKeepFile);
+    const bool withinBound = !music || soundWithinDuration(music, error);
+    if (music) {
+        Mix_FreeMusic(music);
+    }
+    if (!withinBound || SDL_RWseek(file, 0, RW_SEEK_SET) != 0) {
+        if (withinBound) error = "cannot be read";
+        SDL_RWclose(file);
         return nullptr;
     }
     const int kCloseFile = 1;

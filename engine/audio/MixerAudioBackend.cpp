@@ -4,6 +4,7 @@
 
 #include "audio/AudioDuration.h"
 #include "audio/MixerDevice.h"
+#include "audio/SoundFile.h"
 #include "audio/TimeStretch.h"
 
 #include <SDL_mixer.h>
@@ -59,9 +60,19 @@ bool MixerAudioBackend::play(const std::string& name, const std::string& fullPat
     if (!isUnstretchedSpeed(m_speed)) {
         return playStretched(fullPath, error);
     }
-    m_music = Mix_LoadMUS(fullPath.c_str());
+    SDL_RWops* file = openSoundFile(fullPath, error);
+    if (!file) {
+        return false;
+    }
+    const int kCloseFile = 1;
+    m_music = Mix_LoadMUS_RW(file, kCloseFile);
     if (!m_music) {
         error = Mix_GetError();
+        return false;
+    }
+    if (!soundWithinDuration(m_music, error)) {
+        Mix_FreeMusic(m_music);
+        m_music = nullptr;
         return false;
     }
     if (Mix_PlayMusic(m_music, kPlayOnce) != 0) {

@@ -6,6 +6,8 @@
 #include "text/CCLabelProtocol.h"
 #include "text/CCLabelTTF.h"
 
+#include <algorithm>
+
 namespace cc {
 
 namespace {
@@ -22,6 +24,20 @@ unsigned int& defaultFontSize()
 {
     static unsigned int size = CCMenuItemFont::kDefaultFontSize;
     return size;
+}
+
+// A text item takes touches over its caption, so a caption from a string
+// table must not grow over other controls: past this box it wraps into it
+// and what does not fit is not shown.
+const float kMaxCaptionWidth = 320.0f;
+const float kMaxCaptionHeight = 120.0f;
+
+void boundCaption(CCLabelTTF* label)
+{
+    const CCSize size = label->getContentSize();
+    if (size.width > kMaxCaptionWidth || size.height > kMaxCaptionHeight) {
+        label->setDimensions(CCSize(std::min(size.width, kMaxCaptionWidth), std::min(size.height, kMaxCaptionHeight)));
+    }
 }
 } // namespace
 
@@ -168,7 +184,9 @@ bool CCMenuItemFont::initWithString(const char* text, CCObject* target, SEL_Menu
     m_strFontName = defaultFontName();
     m_uFontSize = defaultFontSize();
     CCLabelTTF* label = CCLabelTTF::create(text ? text : "", m_strFontName.c_str(), static_cast<float>(m_uFontSize));
-    return label && initWithLabel(label, target, selector);
+    if (!label) return false;
+    boundCaption(label);
+    return initWithLabel(label, target, selector);
 }
 
 void CCMenuItemFont::setFontSizeObj(unsigned int size)
@@ -188,6 +206,8 @@ void CCMenuItemFont::recreateLabel()
     if (CCLabelTTF* label = dynamic_cast<CCLabelTTF*>(m_pLabel)) {
         label->setFontName(m_strFontName.c_str());
         label->setFontSize(static_cast<float>(m_uFontSize));
+        label->setDimensions(CCSizeZero);
+        boundCaption(label);
         setContentSize(label->getContentSize());
     }
 }

@@ -3,12 +3,11 @@
 
 #include "base/CCLog.h"
 #include "platform/CCEGLView.h"
+#include "platform/QuitSignals.h"
 #include "platform/WindowBackend.h"
 #include "scene/CCDirector.h"
 
-#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -21,10 +20,6 @@ CCApplication* s_sharedApplication = nullptr;
 // debugger) does not make every timer jump at once.
 const double kMaxFrameDelta = 0.25;
 
-// Without a window nothing else hears SIGINT / SIGTERM (a window would turn
-// them into a quit event), so the loop watches this flag itself.
-std::atomic<bool> s_quitSignalled{false};
-extern "C" void onQuitSignal(int) { s_quitSignalled = true; }
 } // namespace
 
 CCApplication::CCApplication() { s_sharedApplication = this; }
@@ -85,11 +80,9 @@ int CCApplication::run()
             CCLog("CCApplication: no window could be opened; running without one");
         }
     }
-    if (!view->getBackend()) {
-        s_quitSignalled = false;
-        std::signal(SIGINT, onQuitSignal);
-        std::signal(SIGTERM, onQuitSignal);
-    }
+    // SIGINT and SIGTERM raise a flag the loop watches, with or without a
+    // window.
+    installQuitSignals();
     if (!launch()) {
         return 0;
     }
@@ -100,7 +93,8 @@ int CCApplication::run()
     while (!director->hasEnded()) {
         if (WindowBackend* backend = view->getBackend()) {
             backend->pollEvents(view);
-        } else if (s_quitSignalled) {
+        }
+        if (quitSignalled()) {
             director->end();
         }
         if (director->hasEnded()) {

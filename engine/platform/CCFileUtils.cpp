@@ -5,7 +5,6 @@
 
 #include "base/CCLog.h"
 
-#include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -146,39 +145,14 @@ bool CCFileUtils::isFileExist(const std::string& path) const
     return !full.empty() && ::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool CCFileUtils::readWhole(const std::string& fullPath, std::string& out) const
-{
-    out.clear();
-    if (fullPath.empty() || isDirectory(fullPath)) {
-        return false;
-    }
-    FILE* f = std::fopen(fullPath.c_str(), "rb");
-    if (!f) {
-        return false;
-    }
-    char buf[16384];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        out.append(buf, n);
-    }
-    bool ok = !std::ferror(f);
-    std::fclose(f);
-    if (!ok) {
-        out.clear();
-    }
-    return ok;
-}
-
 unsigned char* CCFileUtils::getFileData(const char* fileName, const char* mode, unsigned long* size) const
 {
     if (size) {
         *size = 0;
     }
-    std::string full = fullPathForFilename(fileName);
     std::string bytes;
-    if (!readWhole(full, bytes)) {
-        CCLog("Get data from file(%s) failed!", fileName ? fileName : "(null)");
-        return nullptr;
+    if (!readBookFile(fileName ? fileName : "", BookFileKind::Other, bytes)) {
+        return nullptr; // readBookFile logged the name and the reason
     }
     // One spare byte so text users may terminate the buffer themselves.
     unsigned char* data = new unsigned char[bytes.size() + 1];
@@ -192,11 +166,7 @@ unsigned char* CCFileUtils::getFileData(const char* fileName, const char* mode, 
 
 bool CCFileUtils::getFileContents(const std::string& fileName, std::string& out) const
 {
-    if (!readWhole(fullPathForFilename(fileName.c_str()), out)) {
-        CCLog("Get data from file(%s) failed!", fileName.c_str());
-        return false;
-    }
-    return true;
+    return readBookFile(fileName, BookFileKind::Other, out);
 }
 
 } // namespace cc

@@ -1,12 +1,18 @@
 // Finds and reads the program's resource files: an ordered list of search
-// paths, name resolution against them, and whole-file reads. Parsing what
-// the files hold is left to the readers (property lists, layouts, images).
+// paths, name resolution against them, and whole-file reads that never block
+// and stay within a size bound per kind of file. Parsing what the files hold
+// is left to the readers (property lists, layouts, images).
 #pragma once
+
+#include "platform/BookFileLimits.h"
 
 #include <string>
 #include <vector>
 
 namespace cc {
+
+// What a book file holds; each kind has its own size bound (BookFileLimits.h).
+enum class BookFileKind { Layout, PropertyList, Image, Audio, FontDescription, Other };
 
 class CCFileUtils {
 public:
@@ -20,11 +26,28 @@ public:
     // back, so the caller's open fails and reports the name it was given.
     std::string fullPathForFilename(const char* fileName) const;
     bool isFileExist(const std::string& path) const;
+    // True when the name resolves to anything at all (a FIFO or a folder
+    // too), so a reader can tell a missing file from one it refuses.
+    bool isPathPresent(const std::string& path) const;
+
+    // Opens a book file for reading without ever blocking: only a regular
+    // file no larger than the kind's bound is opened (a FIFO, a device or a
+    // directory is refused before anything waits on it). Returns the open
+    // descriptor, which the caller closes, and its size; or -1 after one log
+    // line naming the file and the reason. A caller that reports refusals in
+    // its own line passes whyRefused, which then takes the reason instead of
+    // the log. The name goes through fullPathForFilename first.
+    int openBookFile(const std::string& fileName, BookFileKind kind, long long* size = nullptr,
+                     std::string* whyRefused = nullptr) const;
+    // The whole book file through openBookFile; false plus one log line.
+    bool readBookFile(const std::string& fileName, BookFileKind kind, std::string& out) const;
+    static long long maxFileBytes(BookFileKind kind);
 
     // The whole file as new[]-allocated bytes the caller deletes with
     // delete[]; null (and *size 0) plus one log line when it cannot be read.
     // The name goes through fullPathForFilename first. mode is accepted for
-    // the usual call shape; files are always read as bytes.
+    // the usual call shape; files are always read as bytes. Both read as a
+    // book file of kind Other.
     unsigned char* getFileData(const char* fileName, const char* mode, unsigned long* size) const;
     // The whole file as text; false plus one log line when it cannot be read.
     bool getFileContents(const std::string& fileName, std::string& out) const;
@@ -44,7 +67,6 @@ public:
 
 private:
     CCFileUtils();
-    bool readWhole(const std::string& fullPath, std::string& out) const;
 
     std::vector<std::string> m_searchPaths;
 };

@@ -7,6 +7,7 @@
 #include "base/CCLog.h"
 #include "base/CCString.h"
 #include "platform/CCFileUtils.h"
+#include "platform/PropertyListNesting.h"
 
 #include <plist/plist.h>
 
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <sys/stat.h>
 
 namespace cc {
 
@@ -79,18 +81,36 @@ std::string dataText(plist_t node)
     return out;
 }
 
+// Read through the pointer with its length: libplist's copying getter
+// asserts (and so aborts the process) on a string holding a NUL, which an
+// XML entity or a binary list can put there. Text stops at the first NUL.
 std::string stringText(plist_t node)
 {
-    char* s = nullptr;
-    plist_get_string_val(node, &s);
-    std::string out = s ? s : "";
-    free(s);
+    uint64_t length = 0;
+    const char* s = plist_get_string_ptr(node, &length);
+    if (!s) {
+        return std::string();
+    }
+    std::string out(s, static_cast<size_t>(length));
+    const size_t nul = out.find('\0');
+    if (nul != std::string::npos) {
+        out.resize(nul);
+    }
     return out;
 }
 
-CCObject* fromNode(plist_t node);
+// Deeper nesting than any book file needs is refused whole: the walk below
+// recurses once per level.
+const int kMaxNesting = static_cast<int>(kMaxPropertyListNesting);
 
-CCDictionary* dictFromNode(plist_t node)
+struct Walk {
+    int depth = 0;
+    bool tooDeep = false;
+};
+
+CCObject* fromNode(plist_t node, Walk& walk);
+
+CCDictionary* dictFromNode(plist_t node, Walk& walk)
 {
     CCDictionary* dict = CCDictionary::create();
     plist_dict_iter it = nullptr;
@@ -103,7 +123,7 @@ CCDictionary* dictFromNode(plist_t node)
             free(key);
             break;
         }
-        CCObject* obj = fromNode(value);
+        CCObject* obj = fromNode(value, walk);
         if (obj) {
             dict->setObject(obj, std::string(key ? key : ""));
         }
@@ -113,12 +133,12 @@ CCDictionary* dictFromNode(plist_t node)
     return dict;
 }
 
-CCArray* arrayFromNode(plist_t node)
+CCArray* arrayFromNode(plist_t node, Walk& walk)
 {
     CCArray* array = CCArray::create();
     uint32_t n = plist_array_get_size(node);
     for (uint32_t i = 0; i < n; ++i) {
-        CCObject* obj = fromNode(plist_array_get_item(node, i));
+        CCObject* obj = fromNode(plist_array_get_item(node, i), walk);
         if (obj) {
             array->addObject(obj);
         }
@@ -127,11 +147,21 @@ CCArray* arrayFromNode(plist_t node)
 }
 
 // Autoreleased engine object for one node; scalars become text.
-CCObject* fromNode(plist_t node)
+CCObject* fromNode(plist_t node, Walk& walk)
 {
-    switch (plist_get_node_type(node)) {
-    case PLIST_DICT: return dictFromNode(node);
-    case PLIST_ARRAY: return arrayFromNode(node);
+    const plist_type type = plist_get_node_type(node);
+    if (type == PLIST_DICT || type == PLIST_ARRAY) {
+        if (walk.depth >= kMaxNesting) {
+            walk.tooDeep = true;
+            return nullptr;
+        }
+        ++walk.depth;
+        CCObject* container = type == PLIST_DICT ? static_cast<CCObject*>(dictFromNode(node, walk))
+                                                 : static_cast<CCObject*>(arrayFromNode(node, walk));
+        --walk.depth;
+        return container;
+    }
+    switch (type) {
     case PLIST_STRING: return CCString::create(stringText(node));
     case PLIST_BOOLEAN: {
         uint8_t b = 0;
@@ -209,16 +239,23 @@ CCDictionary* CCDictionary::createWithContentsOfFile(const char* fileName)
     const char* name = fileName ? fileName : "(null)";
     CCFileUtils* files = CCFileUtils::sharedFileUtils();
     std::string fullPath = files->fullPathForFilename(fileName);
-    if (!files->isFileExist(fullPath)) {
+    struct stat st;
+    if (fullPath.empty() || ::stat(fullPath.c_str(), &st) != 0) {
         CCLog("Property list %s: file not found", name);
         return nullptr;
     }
     std::string bytes;
-    if (!files->getFileContents(fullPath, bytes)) {
-        return nullptr; // getFileContents has logged the name
+    if (!files->readBookFile(fullPath, BookFileKind::PropertyList, bytes)) {
+        return nullptr; // readBookFile has logged the name and the reason
     }
     if (bytes.empty()) {
         CCLog("Property list %s: file is empty", name);
+        return nullptr;
+    }
+    // The root plus kMaxNesting levels below it; judged before libplist
+    // parses (and later frees) the tree by recursion.
+    if (!propertyListNestingWithin(bytes, kMaxNesting + 1)) {
+        CCLog("Property list %s: nested deeper than %d levels; not read", name, kMaxNesting);
         return nullptr;
     }
     plist_t root = nullptr;
@@ -229,7 +266,12 @@ CCDictionary* CCDictionary::createWithContentsOfFile(const char* fileName)
     }
     CCDictionary* dict = nullptr;
     if (plist_get_node_type(root) == PLIST_DICT) {
-        dict = dictFromNode(root);
+        Walk walk;
+        dict = dictFromNode(root, walk);
+        if (walk.tooDeep) {
+            CCLog("Property list %s: nested deeper than %d levels; not read", name, kMaxNesting);
+            dict = nullptr; // autoreleased: the pool drops what was built
+        }
     } else {
         CCLog("Property list %s: root is not a dictionary", name);
     }

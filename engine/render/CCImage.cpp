@@ -3,10 +3,13 @@
 #include "render/CCImage.h"
 
 #include "base/CCLog.h"
+#include "platform/CCFileUtils.h"
+#include "render/CCImageHeader.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 
+#include <atomic>
 #include <cstring>
 
 namespace cc {
@@ -21,29 +24,84 @@ void ensureImageLibrary()
         ready = true;
     }
 }
+
+// The page budget: pixels left, and whether a budget is open at all.
+std::atomic<bool> s_budgetOpen{false};
+std::atomic<long long> s_budgetLeft{0};
+
+// Takes the picture's pixels from the open budget; false when they do not fit.
+bool takeFromBudget(long long pixels)
+{
+    if (!s_budgetOpen) return true;
+    long long left = s_budgetLeft.load();
+    while (true) {
+        if (pixels > left) return false;
+        if (s_budgetLeft.compare_exchange_weak(left, left - pixels)) return true;
+    }
+}
 } // namespace
+
+CCPagePixelBudget::CCPagePixelBudget(long long pixels)
+{
+    bool expected = false;
+    if (s_budgetOpen.compare_exchange_strong(expected, true)) {
+        s_budgetLeft = pixels;
+        m_owner = true;
+    }
+}
+
+CCPagePixelBudget::~CCPagePixelBudget()
+{
+    if (m_owner) s_budgetOpen = false;
+}
 
 bool CCImage::initWithImageFile(const std::string& fullPath)
 {
-    ensureImageLibrary();
-    SDL_Surface* surface = IMG_Load(fullPath.c_str());
-    if (!surface) {
-        CCLog("CCImage: cannot load image %s", fullPath.c_str());
-        return false;
+    std::string bytes;
+    if (!CCFileUtils::sharedFileUtils()->readBookFile(fullPath, BookFileKind::Image, bytes)) {
+        return false; // the line names the file and the reason
     }
-    return fromSurface(surface, fullPath.c_str());
+    return decode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), fullPath.c_str());
 }
 
 bool CCImage::initWithImageData(const unsigned char* data, size_t length)
 {
-    ensureImageLibrary();
-    SDL_RWops* rw = data ? SDL_RWFromConstMem(data, static_cast<int>(length)) : nullptr;
-    SDL_Surface* surface = rw ? IMG_Load_RW(rw, 1) : nullptr;
-    if (!surface) {
-        CCLog("CCImage: cannot decode image data (%lu bytes)", static_cast<unsigned long>(length));
+    return decode(data, length, "image data");
+}
+
+bool CCImage::decode(const unsigned char* data, size_t length, const char* what)
+{
+    CCImageHeader header;
+    if (!data || length > static_cast<size_t>(kMaxImageFileBytes) || !readImageHeader(data, length, header)) {
+        CCLog("CCImage: %s is not a PNG, JPEG or BMP picture with a readable size (%lu bytes)", what,
+              static_cast<unsigned long>(length));
         return false;
     }
-    return fromSurface(surface, "image data");
+    const long long pixels = header.width * header.height;
+    if (header.width > kMaxImageSide || header.height > kMaxImageSide || pixels > kMaxImagePixels) {
+        CCLog("CCImage: %s refused: %s of %lld x %lld pixels, more than %lld on a side or %lld in all", what,
+              header.format, header.width, header.height, kMaxImageSide, kMaxImagePixels);
+        return false;
+    }
+    if (!takeFromBudget(pixels)) {
+        CCLog("CCImage: %s refused: its %lld x %lld pixels pass what is left of the page's budget", what,
+              header.width, header.height);
+        return false;
+    }
+    ensureImageLibrary();
+    SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(length));
+    SDL_Surface* surface = rw ? IMG_Load_RW(rw, 1) : nullptr;
+    if (!surface) {
+        CCLog("CCImage: cannot decode image %s", what);
+        return false;
+    }
+    // The decoder must have honoured the header it was judged by.
+    if (surface->w > header.width || surface->h > header.height) {
+        SDL_FreeSurface(surface);
+        CCLog("CCImage: %s decoded larger than its header claims; refused", what);
+        return false;
+    }
+    return fromSurface(surface, what);
 }
 
 bool CCImage::initWithRGBA(const unsigned char* rgba, int width, int height)

@@ -7,12 +7,14 @@
 #include "base/CCDictionary.h"
 #include "base/CCLog.h"
 #include "base/CCString.h"
+#include "platform/BookFileLimits.h"
 #include "platform/CCFileUtils.h"
 #include "render/CCCachePurge.h"
 #include "render/CCSpriteFrame.h"
 #include "render/CCTexture2D.h"
 #include "render/CCTextureCache.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -84,6 +86,53 @@ std::string directoryOf(const std::string& path)
 CCDictionary* dictOf(CCDictionary* d, const char* key)
 {
     return d ? dynamic_cast<CCDictionary*>(d->objectForKey(key)) : nullptr;
+}
+
+bool finite(const CCRect& r)
+{
+    return std::isfinite(r.origin.x) && std::isfinite(r.origin.y) && std::isfinite(r.size.width) &&
+           std::isfinite(r.size.height);
+}
+
+// A frame comes from a sheet file and must lie on its texture: a frame partly
+// outside is clipped to it, one wholly outside (or unparsable, or empty) is
+// refused; a source size no picture may have falls back to the frame's own.
+// Each such frame says so in one line. False when the frame is refused.
+bool fitFrameToTexture(const std::string& name, CCRect& rect, bool rotated, CCPoint& offset, CCSize& original,
+                       const CCTexture2D* texture)
+{
+    const char* n = name.c_str();
+    if (!finite(rect) || rect.size.width <= 0 || rect.size.height <= 0) {
+        CCLog("CCSpriteFrameCache: frame %s has no readable rectangle; refused", n);
+        return false;
+    }
+    // A rotated frame lies on the texture with its sides swapped.
+    const float onTextureW = rotated ? rect.size.height : rect.size.width;
+    const float onTextureH = rotated ? rect.size.width : rect.size.height;
+    const float texW = static_cast<float>(texture->getPixelsWide());
+    const float texH = static_cast<float>(texture->getPixelsHigh());
+    const float left = std::max(rect.origin.x, 0.0f), bottom = std::max(rect.origin.y, 0.0f);
+    const float right = std::min(rect.origin.x + onTextureW, texW), top = std::min(rect.origin.y + onTextureH, texH);
+    if (right <= left || top <= bottom) {
+        CCLog("CCSpriteFrameCache: frame %s lies outside its %.0f x %.0f texture; refused", n, texW, texH);
+        return false;
+    }
+    if (left != rect.origin.x || bottom != rect.origin.y || right != rect.origin.x + onTextureW ||
+        top != rect.origin.y + onTextureH) {
+        CCLog("CCSpriteFrameCache: frame %s reaches outside its %.0f x %.0f texture; clipped to it", n, texW, texH);
+        const float w = right - left, h = top - bottom;
+        rect = CCRect(left, bottom, rotated ? h : w, rotated ? w : h);
+    }
+    const float maxSide = static_cast<float>(kMaxImageSide);
+    if (!std::isfinite(original.width) || !std::isfinite(original.height) || original.width > maxSide ||
+        original.height > maxSide || !std::isfinite(offset.x) || !std::isfinite(offset.y) ||
+        std::fabs(offset.x) > maxSide || std::fabs(offset.y) > maxSide) {
+        CCLog("CCSpriteFrameCache: frame %s claims a source of %g x %g at offset %g, %g; its own size is used", n,
+              original.width, original.height, offset.x, offset.y);
+        original = rect.size;
+        offset = CCPointZero;
+    }
+    return true;
 }
 } // namespace
 
@@ -221,6 +270,7 @@ void CCSpriteFrameCache::addSpriteFramesWithDictionary(CCDictionary* dict, CCTex
                 }
             }
         }
+        if (!fitFrameToTexture(entry.strKey, rect, rotated, offset, original, texture)) continue;
         if (original.width <= 0 || original.height <= 0) original = rect.size;
         addSpriteFrame(CCSpriteFrame::createWithTexture(texture, rect, rotated, offset, original),
                        entry.strKey.c_str());

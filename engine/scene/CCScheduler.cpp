@@ -1,7 +1,6 @@
 // Interval timers and per-frame update targets. Walks run over a snapshot of
 // the entry list; entries removed during a walk are only marked dead and are
-// erased when the outermost walk ends, entries added during it wait for the
-// next frame.
+// erased once no walk runs, entries added during it wait for the next frame.
 #include "scene/CCScheduler.h"
 
 #include "base/CCLog.h"
@@ -10,14 +9,24 @@
 
 namespace cc {
 
+namespace {
+// Dead entries are erased outside a frame's walk once they are this many and
+// make up half the lists; the walk at each frame's end erases them all.
+const size_t kMinDeadToPurge = 64;
+} // namespace
+
 CCScheduler::CCScheduler() = default;
 CCScheduler::~CCScheduler() = default;
 
 CCScheduler::Timer* CCScheduler::findTimer(SEL_SCHEDULE selector, const CCObject* target) const
 {
-    for (const auto& t : m_timers) {
-        if (!t->dead && t->target == target && t->selector == selector) {
-            return t.get();
+    auto found = m_byTarget.find(target);
+    if (found == m_byTarget.end()) {
+        return nullptr;
+    }
+    for (Timer* t : found->second.timers) {
+        if (t->selector == selector) {
+            return t;
         }
     }
     return nullptr;
@@ -25,12 +34,43 @@ CCScheduler::Timer* CCScheduler::findTimer(SEL_SCHEDULE selector, const CCObject
 
 CCScheduler::UpdateEntry* CCScheduler::findUpdate(const CCObject* target) const
 {
-    for (const auto& u : m_updates) {
-        if (!u->dead && u->target == target) {
-            return u.get();
-        }
+    auto found = m_byTarget.find(target);
+    return found == m_byTarget.end() ? nullptr : found->second.update;
+}
+
+void CCScheduler::killTimer(Timer* timer)
+{
+    if (timer->dead) {
+        return;
     }
-    return nullptr;
+    timer->dead = true;
+    ++m_deadCount;
+    auto found = m_byTarget.find(timer->target);
+    if (found == m_byTarget.end()) {
+        return;
+    }
+    std::vector<Timer*>& timers = found->second.timers;
+    timers.erase(std::find(timers.begin(), timers.end(), timer));
+    if (timers.empty() && !found->second.update) {
+        m_byTarget.erase(found);
+    }
+}
+
+void CCScheduler::killUpdate(UpdateEntry* entry)
+{
+    if (entry->dead) {
+        return;
+    }
+    entry->dead = true;
+    ++m_deadCount;
+    auto found = m_byTarget.find(entry->target);
+    if (found == m_byTarget.end()) {
+        return;
+    }
+    found->second.update = nullptr;
+    if (found->second.timers.empty()) {
+        m_byTarget.erase(found);
+    }
 }
 
 void CCScheduler::scheduleSelector(SEL_SCHEDULE selector, CCObject* target, float interval, bool paused)
@@ -59,14 +99,15 @@ void CCScheduler::scheduleSelector(SEL_SCHEDULE selector, CCObject* target, floa
     timer->useDelay = delay > 0.0f;
     timer->paused = paused;
     timer->dead = false;
+    m_byTarget[target].timers.push_back(timer.get());
     m_timers.push_back(std::move(timer));
 }
 
 void CCScheduler::unscheduleSelector(SEL_SCHEDULE selector, CCObject* target)
 {
     if (Timer* t = findTimer(selector, target)) {
-        t->dead = true;
-        purgeDead();
+        killTimer(t);
+        purgeDead(false);
     }
 }
 
@@ -86,6 +127,7 @@ void CCScheduler::scheduleUpdateForTarget(CCObject* target, int priority, bool p
     entry->order = m_nextOrder++;
     entry->paused = paused;
     entry->dead = false;
+    m_byTarget[target].update = entry.get();
     m_updates.push_back(std::move(entry));
     m_updatesUnsorted = true;
 }
@@ -93,8 +135,8 @@ void CCScheduler::scheduleUpdateForTarget(CCObject* target, int priority, bool p
 void CCScheduler::unscheduleUpdateForTarget(const CCObject* target)
 {
     if (UpdateEntry* u = findUpdate(target)) {
-        u->dead = true;
-        purgeDead();
+        killUpdate(u);
+        purgeDead(false);
     }
 }
 
@@ -102,71 +144,69 @@ bool CCScheduler::isUpdateScheduled(const CCObject* target) const { return findU
 
 void CCScheduler::unscheduleAllForTarget(CCObject* target)
 {
-    for (auto& t : m_timers) {
-        if (t->target == target) {
-            t->dead = true;
-        }
+    auto found = m_byTarget.find(target);
+    if (found == m_byTarget.end()) {
+        return;
     }
-    for (auto& u : m_updates) {
-        if (u->target == target) {
-            u->dead = true;
-        }
+    const TargetEntries entries = found->second;
+    for (Timer* t : entries.timers) {
+        killTimer(t);
     }
-    purgeDead();
+    if (entries.update) {
+        killUpdate(entries.update);
+    }
+    purgeDead(false);
 }
 
 void CCScheduler::unscheduleAll()
 {
     for (auto& t : m_timers) {
-        t->dead = true;
+        killTimer(t.get());
     }
     for (auto& u : m_updates) {
-        u->dead = true;
+        killUpdate(u.get());
     }
-    purgeDead();
+    purgeDead(true);
 }
 
 void CCScheduler::pauseTarget(CCObject* target)
 {
-    for (auto& t : m_timers) {
-        if (t->target == target) {
-            t->paused = true;
-        }
+    auto found = m_byTarget.find(target);
+    if (found == m_byTarget.end()) {
+        return;
     }
-    for (auto& u : m_updates) {
-        if (u->target == target) {
-            u->paused = true;
-        }
+    for (Timer* t : found->second.timers) {
+        t->paused = true;
+    }
+    if (found->second.update) {
+        found->second.update->paused = true;
     }
 }
 
 void CCScheduler::resumeTarget(CCObject* target)
 {
-    for (auto& t : m_timers) {
-        if (t->target == target) {
-            t->paused = false;
-        }
+    auto found = m_byTarget.find(target);
+    if (found == m_byTarget.end()) {
+        return;
     }
-    for (auto& u : m_updates) {
-        if (u->target == target) {
-            u->paused = false;
-        }
+    for (Timer* t : found->second.timers) {
+        t->paused = false;
+    }
+    if (found->second.update) {
+        found->second.update->paused = false;
     }
 }
 
 bool CCScheduler::isTargetPaused(CCObject* target) const
 {
-    for (const auto& t : m_timers) {
-        if (!t->dead && t->target == target) {
-            return t->paused;
-        }
+    auto found = m_byTarget.find(target);
+    if (found == m_byTarget.end()) {
+        return false;
     }
-    for (const auto& u : m_updates) {
-        if (!u->dead && u->target == target) {
-            return u->paused;
-        }
+    if (!found->second.timers.empty()) {
+        return found->second.timers.front()->paused;
     }
-    return false;
+    return found->second.update && found->second.update->paused;
 }
 
 size_t CCScheduler::timerCount() const
@@ -180,15 +220,19 @@ size_t CCScheduler::updateCount() const
         std::count_if(m_updates.begin(), m_updates.end(), [](const auto& u) { return !u->dead; }));
 }
 
-void CCScheduler::purgeDead()
+void CCScheduler::purgeDead(bool force)
 {
-    if (m_walkDepth > 0) {
+    if (m_walkDepth > 0 || m_deadCount == 0) {
+        return;
+    }
+    if (!force && (m_deadCount < kMinDeadToPurge || m_deadCount * 2 < m_timers.size() + m_updates.size())) {
         return;
     }
     m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(), [](const auto& t) { return t->dead; }),
                    m_timers.end());
     m_updates.erase(std::remove_if(m_updates.begin(), m_updates.end(), [](const auto& u) { return u->dead; }),
                     m_updates.end());
+    m_deadCount = 0;
 }
 
 void CCScheduler::advanceTimer(Timer& timer, float dt)
@@ -223,7 +267,7 @@ void CCScheduler::advanceTimer(Timer& timer, float dt)
     const bool last = timer.repeat != kCCRepeatForever && timer.timesExecuted >= timer.repeat;
     ++timer.timesExecuted;
     if (last) {
-        timer.dead = true;
+        killTimer(&timer);
     }
     (timer.target->*timer.selector)(timer.elapsed + timer.interval);
 }
@@ -256,7 +300,7 @@ void CCScheduler::update(float dt)
     }
 
     --m_walkDepth;
-    purgeDead();
+    purgeDead(true);
 }
 
 } // namespace cc

@@ -2,13 +2,15 @@
 // update targets ordered by priority. Targets are not retained; a target
 // must unschedule itself before it dies (nodes do so in cleanup and their
 // destructor). Scheduling or unscheduling from inside a callback is safe:
-// changes made during a walk are applied when the walk ends.
+// changes made during a walk are applied when the walk ends. Lookups by
+// target are hashed, so many targets come and go in linear time.
 #pragma once
 
 #include "base/CCObject.h"
 
 #include <climits>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace cc {
@@ -78,13 +80,25 @@ private:
         bool dead;
     };
 
+    // A target's live timers and update entry.
+    struct TargetEntries {
+        std::vector<Timer*> timers;
+        UpdateEntry* update = nullptr;
+    };
+
     Timer* findTimer(SEL_SCHEDULE selector, const CCObject* target) const;
     UpdateEntry* findUpdate(const CCObject* target) const;
+    void killTimer(Timer* timer);
+    void killUpdate(UpdateEntry* entry);
     void advanceTimer(Timer& timer, float dt);
-    void purgeDead();
+    // Erases dead entries when no walk runs; with force false only once they
+    // are many enough to be worth it.
+    void purgeDead(bool force);
 
     std::vector<std::unique_ptr<Timer>> m_timers;
     std::vector<std::unique_ptr<UpdateEntry>> m_updates;
+    std::unordered_map<const CCObject*, TargetEntries> m_byTarget;
+    size_t m_deadCount = 0;
     float m_fTimeScale = 1.0f;
     unsigned long m_nextOrder = 0;
     int m_walkDepth = 0;

@@ -61,7 +61,9 @@ unsigned long long pairKey(unsigned int a, unsigned int b) { return (static_cast
 bool CCBMFontConfiguration::parseFile(const std::string& fntFile)
 {
     std::string text;
-    if (!CCFileUtils::sharedFileUtils()->getFileContents(fntFile, text)) return false; // already logged
+    if (!CCFileUtils::sharedFileUtils()->readBookFile(fntFile, BookFileKind::FontDescription, text)) {
+        return false; // the line names the file and the reason
+    }
     const std::string full = CCFileUtils::sharedFileUtils()->fullPathForFilename(fntFile.c_str());
     const size_t slash = full.find_last_of('/');
     const std::string dir = slash == std::string::npos ? "" : full.substr(0, slash + 1);

@@ -1,6 +1,7 @@
 // Each byte picks a cell by its distance from the start character; bytes
 // before the start or past the last cell keep their place but show nothing.
 #include "text/CCLabelAtlas.h"
+#include "text/CCTextLayout.h"
 
 #include "text/CCTextureAtlas.h"
 
@@ -42,7 +43,7 @@ bool CCLabelAtlas::initWithString(const char* text, CCTexture2D* texture, unsign
 
 void CCLabelAtlas::setString(const char* text)
 {
-    m_sString = text ? text : "";
+    m_sString = ccTextPrefix(text ? text : "", kMaxLabelTextBytes); // more is never shown
     updateAtlasValues();
     setContentSize(CCSize(static_cast<float>(m_sString.size() * m_uItemWidth), static_cast<float>(m_uItemHeight)));
 }

@@ -1,6 +1,7 @@
 // Layout runs in label space with y up: lines stack down from the top of
 // the content box, and each glyph hangs yoffset below its line's top.
 #include "text/CCLabelBMFont.h"
+#include "text/CCTextLayout.h"
 
 #include "render/CCRenderer.h"
 #include "render/CCTexture2D.h"
@@ -72,7 +73,7 @@ bool CCLabelBMFont::initWithString(const char* text, const char* fntFile, float 
 {
     if (!CCNodeRGBA::init()) return false;
     setAnchorPoint(CCPoint(0.5f, 0.5f));
-    m_sString = text ? text : "";
+    m_sString = ccTextPrefix(text ? text : "", kMaxLabelTextBytes); // more is never shown
     m_sFntFile = fntFile ? fntFile : "";
     m_fWidth = width;
     m_eAlignment = alignment;
@@ -100,7 +101,7 @@ bool CCLabelBMFont::initWithString(const char* text, const char* fntFile, float 
 
 void CCLabelBMFont::setString(const char* text)
 {
-    m_sString = text ? text : "";
+    m_sString = ccTextPrefix(text ? text : "", kMaxLabelTextBytes); // more is never shown
     updateLabel();
 }
 

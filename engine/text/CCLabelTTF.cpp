@@ -69,7 +69,7 @@ bool CCLabelTTF::initWithString(const char* text, const char* fontName, float fo
                                 CCTextAlignment hAlignment, CCVerticalTextAlignment vAlignment)
 {
     if (!CCSprite::init()) return false;
-    m_string = text ? text : "";
+    m_string = ccTextPrefix(text ? text : "", kMaxLabelTextBytes); // more is never shown
     m_fontName = fontName ? fontName : kDefaultFontName;
     m_fFontSize = fontSize;
     m_tDimensions = dimensions;
@@ -83,7 +83,7 @@ bool CCLabelTTF::initWithString(const char* text, const char* fontName, float fo
 
 void CCLabelTTF::setString(const char* text)
 {
-    const std::string next = text ? text : "";
+    const std::string next = ccTextPrefix(text ? text : "", kMaxLabelTextBytes);
     if (next == m_string) return;
     m_string = next;
     updateTexture();

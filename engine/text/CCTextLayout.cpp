@@ -30,7 +30,8 @@ std::string trimRight(const std::string& s)
     return s.substr(0, end);
 }
 
-void wrapParagraph(TTF_Font* font, const std::string& para, int maxWidth, std::vector<std::string>& lines)
+void wrapParagraph(TTF_Font* font, const std::string& para, int maxWidth, std::vector<std::string>& lines,
+                   size_t maxLines)
 {
     std::string line;
     size_t lastBreak = std::string::npos; // byte in line after which a break may go
@@ -41,6 +42,9 @@ void wrapParagraph(TTF_Font* font, const std::string& para, int maxWidth, std::v
         const std::string ch = para.substr(start, at - start);
         std::string candidate = line + ch;
         if (!line.empty() && cp != ' ' && measure(font, candidate) > maxWidth) {
+            if (maxLines && lines.size() + 1 >= maxLines) {
+                break; // the rest would lie below the largest image
+            }
             if (lastBreak != std::string::npos && lastBreak > 0) {
                 lines.push_back(trimRight(line.substr(0, lastBreak)));
                 line = line.substr(lastBreak);
@@ -59,17 +63,43 @@ void wrapParagraph(TTF_Font* font, const std::string& para, int maxWidth, std::v
     }
     lines.push_back(trimRight(line));
 }
+
+// Characters are at least a pixel wide, except marks that combine with the
+// one before: no line wider than the image can show needs more bytes than
+// this per pixel, so a huge line is never measured whole.
+const size_t kBytesPerPixel = 16;
+
+// A line without a box, cut where it would pass the widest image.
+std::string fitWidth(TTF_Font* font, const std::string& line, int maxWidth)
+{
+    std::string head = ccTextPrefix(line, static_cast<size_t>(maxWidth) * kBytesPerPixel);
+    int extent = 0, count = 0;
+    if (TTF_MeasureUTF8(font, head.c_str(), maxWidth, &extent, &count) != 0) return std::string();
+    size_t at = 0;
+    for (int i = 0; i < count && at < head.size(); ++i) utf8::decode(head, at);
+    head.resize(at);
+    return head;
+}
 } // namespace
 
-std::vector<std::string> ccBreakLines(TTF_Font* font, const std::string& text, float maxWidth)
+std::string ccTextPrefix(const std::string& text, size_t maxBytes)
+{
+    if (text.size() <= maxBytes) return text;
+    size_t end = maxBytes;
+    // Back up over continuation bytes so no character is split.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end);
+}
+
+std::vector<std::string> ccBreakLines(TTF_Font* font, const std::string& text, float maxWidth, size_t maxLines)
 {
     std::vector<std::string> lines;
     size_t from = 0;
-    while (true) {
+    while (!maxLines || lines.size() < maxLines) {
         const size_t nl = text.find('\n', from);
         const std::string para = text.substr(from, nl == std::string::npos ? std::string::npos : nl - from);
         if (maxWidth > 0) {
-            wrapParagraph(font, para, static_cast<int>(maxWidth), lines);
+            wrapParagraph(font, para, static_cast<int>(maxWidth), lines, maxLines);
         } else {
             lines.push_back(para);
         }
@@ -84,21 +114,31 @@ bool ccRenderText(TTF_Font* font, const std::string& text, const CCSize& dimensi
 {
     out = CCTextImage();
     if (!font || text.empty()) return false;
-    out.lines = ccBreakLines(font, text, dimensions.width);
-    const int lineSkip = TTF_FontLineSkip(font);
+    // A label box from a layout file can be any float, and a text any length;
+    // a text image larger than this is never wanted, and the casts must stay
+    // in range.
+    const int kMaxSide = static_cast<int>(kMaxLabelTextureSide);
+    const int lineSkip = std::max(1, TTF_FontLineSkip(font));
+    out.lines = ccBreakLines(font, text, std::min(dimensions.width, static_cast<float>(kMaxSide)),
+                             static_cast<size_t>(kMaxSide / lineSkip + 1));
     int textWidth = 0;
     std::vector<int> widths;
-    for (const std::string& l : out.lines) {
-        widths.push_back(measure(font, l));
+    for (std::string& l : out.lines) {
+        if (l.size() > static_cast<size_t>(kMaxSide) * kBytesPerPixel) {
+            l = ccTextPrefix(l, static_cast<size_t>(kMaxSide) * kBytesPerPixel);
+        }
+        int w = measure(font, l);
+        if (w > kMaxSide) {
+            l = fitWidth(font, l, kMaxSide);
+            w = measure(font, l);
+        }
+        widths.push_back(w);
         textWidth = std::max(textWidth, widths.back());
     }
-    const int textHeight = lineSkip * static_cast<int>(out.lines.size());
-    // A label box from a layout file can be any float; a text image larger
-    // than this is never wanted, and the cast must stay in range.
-    const float kMaxSide = 2048.0f;
-    out.width = dimensions.width > 0 ? static_cast<int>(std::ceil(std::min(dimensions.width, kMaxSide))) : textWidth;
-    out.height =
-        dimensions.height > 0 ? static_cast<int>(std::ceil(std::min(dimensions.height, kMaxSide))) : textHeight;
+    const int textHeight = std::min(kMaxSide, lineSkip * static_cast<int>(out.lines.size()));
+    const float side = static_cast<float>(kMaxSide);
+    out.width = dimensions.width > 0 ? static_cast<int>(std::ceil(std::min(dimensions.width, side))) : textWidth;
+    out.height = dimensions.height > 0 ? static_cast<int>(std::ceil(std::min(dimensions.height, side))) : textHeight;
     if (out.width <= 0 || out.height <= 0) {
         out.width = out.height = 0;
         return false;

@@ -140,7 +140,10 @@ CCAction* ActionNode::buildAction()
         // node's state to frame 1, starting at once.
         CCArray* steps = CCArray::create();
         for (unsigned int j = 1; j < frames->count(); ++j) {
-            const int span = frameAt(frames, j)->getFrameIndex() - frameAt(frames, j - 1)->getFrameIndex();
+            // Indexes come from the layout file and may lie at both ends of
+            // the int range: their distance is taken in 64 bits.
+            const long long span = static_cast<long long>(frameAt(frames, j)->getFrameIndex()) -
+                                   frameAt(frames, j - 1)->getFrameIndex();
             const float duration = span > 0 ? static_cast<float>(span) * m_unitTime : 0.0f;
             if (CCFiniteTimeAction* step = frameAt(frames, j)->getAction(duration)) steps->addObject(step);
         }
@@ -226,7 +229,9 @@ bool ActionNode::seekToTime(float time)
                 }
                 ActionFrame* previous = frameAt(frames, i - 1);
                 const float previousTime = static_cast<float>(previous->getFrameIndex()) * m_unitTime;
-                const float span = static_cast<float>(frame->getFrameIndex() - previous->getFrameIndex()) * m_unitTime;
+                const float span =
+                    static_cast<float>(static_cast<long long>(frame->getFrameIndex()) - previous->getFrameIndex()) *
+                    m_unitTime;
                 applyFrame(span, 1.0f, previous);
                 applyFrame(span, span > 0.0f ? (time - previousTime) / span : 1.0f, frame);
                 result = true;

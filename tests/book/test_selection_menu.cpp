@@ -18,6 +18,7 @@
 
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -288,6 +289,41 @@ TEST(SelectionMenu, AnEmptyRangeGivesAnEmptyGridWithBothButtonsGrey)
     j.choose(g->getPreviousButton());
     EXPECT_EQ(g, j.grid());
     EXPECT_EQ(9, menuPaging().menuFirst);
+}
+
+TEST(SelectionMenu, PageNumbersAtTheEndsOfTheIntRangeNeverOverflow)
+{
+    {
+        MenuJourney j;
+        bookSettings().pageMin = INT_MAX - 5;
+        bookSettings().pageMax = INT_MAX;
+        j.openMenu();
+        EXPECT_EQ(6u, j.shownPages().size());
+        EXPECT_EQ(INT_MAX, j.shownPages().back());
+        EXPECT_TRUE(menuPaging().menuAtEnd);
+        EXPECT_TRUE(MenuJourney::isGrey(j.grid()->getNextButton()));
+        MenuLayerMainMenu* g = j.grid();
+        j.choose(g->getNextButton()); // the end: nothing happens
+        EXPECT_EQ(g, j.grid());
+        j.choose(j.entryFor(INT_MAX));
+        EXPECT_EQ(INT_MAX, bookSettings().currentPage);
+    }
+    {
+        MenuJourney j;
+        bookSettings().pageMin = INT_MIN;
+        bookSettings().pageMax = INT_MIN + 25;
+        j.openMenu();
+        EXPECT_EQ(INT_MIN, j.shownPages().front());
+        EXPECT_EQ(20u, j.shownPages().size());
+        j.choose(j.grid()->getNextButton());
+        EXPECT_EQ(INT_MIN + 20, j.shownPages().front());
+        EXPECT_EQ(INT_MIN + 25, j.shownPages().back());
+        j.choose(j.grid()->getPreviousButton());
+        EXPECT_EQ(INT_MIN, j.shownPages().front());
+        MenuLayerMainMenu* g = j.grid();
+        j.choose(g->getPreviousButton()); // the start: nothing happens
+        EXPECT_EQ(g, j.grid());
+    }
 }
 
 TEST(SelectionMenu, SlideInStartsHalfAWindowOutAndEndsInPlace)

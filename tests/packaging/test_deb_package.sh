@@ -21,18 +21,22 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 # libplist and libssl carry their soname versions.
 for needed in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 'libjsoncpp[0-9]+' \
               'libplist[0-9.-]*' libfontconfig1 libgl1 libgl1-mesa-dri 'libssl[0-9.]+' fonts-liberation2; do
-  echo "$depends" | grep -Eq "(^|, )${needed}( |,|$)" || { echo "FAIL: Depends lacks $needed: $depends"; exit 1; }
+  grep -Eq "(^|, )${needed}( |,|$)" <<<"$depends" || { echo "FAIL: Depends lacks $needed: $depends"; exit 1; }
 done
 contents="$(dpkg-deb -c "$deb")"
 for f in ./usr/bin/quibo ./usr/share/quibo/String.xml ./usr/share/applications/org.quibo.Quibo.desktop \
          ./usr/share/icons/hicolor/256x256/apps/quibo.png ./usr/share/icons/hicolor/scalable/apps/quibo.svg \
          ./usr/share/metainfo/org.quibo.Quibo.metainfo.xml ./usr/share/man/man1/quibo.1; do
-  echo "$contents" | grep -q " $f\$" || { echo "FAIL: the package lacks $f"; exit 1; }
+  grep -q " $f\$" <<<"$contents" || { echo "FAIL: the package lacks $f"; exit 1; }
 done
 dpkg-deb -x "$deb" "$work/root"
-"$work/root/usr/bin/quibo" --version | grep -q '^quibo '
+# Outputs are read whole before they are matched: a grep -q reading a
+# pipe stops early and would end the program with SIGPIPE.
+version="$("$work/root/usr/bin/quibo" --version)"
+grep -q '^quibo ' <<<"$version" || { echo "FAIL: --version printed: $version"; exit 1; }
 printf 'wait 0.05\n' > "$work/script.txt"
-(cd / && SDL_AUDIODRIVER=dummy "$work/root/usr/bin/quibo" --simulate "$work/script.txt") |
-  grep -qx -- '-----------TestController----- tale -------------- !'
+menu="$(cd / && SDL_AUDIODRIVER=dummy "$work/root/usr/bin/quibo" --simulate "$work/script.txt")"
+grep -qx -- '-----------TestController----- tale -------------- !' <<<"$menu" ||
+  { echo "FAIL: the packaged program did not show the main menu: $menu"; exit 1; }
 echo "package ok: $(basename "$deb")"
 echo "Depends: $depends"

@@ -41,6 +41,6 @@ grep -q "release version=\"${version#quibo }\"" "$root/share/metainfo/$id.metain
 sed -i 's|<string>1</string>|<string>3</string>|' "$root/share/quibo/qovarn_3391_ver10/StringConfig.xml"
 printf 'wait 0.05\n' > "$work/script.txt"
 out="$(cd / && SDL_AUDIODRIVER=dummy "$root/bin/quibo" --simulate "$work/script.txt")"
-echo "$out" | grep -qx -- '-----------TestController----- 3 ---------3----- !' || {
+grep -qx -- '-----------TestController----- 3 ---------3----- !' <<<"$out" || {
   echo "FAIL: the installed program did not read its installed book:"; echo "$out"; exit 1; }
 echo "installed tree ok: $version"

@@ -177,3 +177,74 @@ TEST_F(ActionManagerTest, RefusesBadArguments)
     manager->removeAllActionsFromTarget(nullptr);
     EXPECT_EQ(manager->actionCount(), 1u);
 }
+
+TEST_F(ActionManagerTest, ManyTargetsComeAndGoWithTheirActionsInOrder)
+{
+    // Enough targets that removed entries are closed up in bulk more than
+    // once, between and during walks; every lookup must stay right.
+    const int kTargets = 500;
+    std::vector<CCNode*> nodes;
+    std::vector<CCAction*> moves;
+    for (int i = 0; i < kTargets; ++i) {
+        CCNode* n = CCNode::create();
+        n->retain();
+        n->setActionManager(manager);
+        n->onEnter();
+        CCAction* move = CCMoveBy::create(1.0f, ccp(10, 0));
+        move->setTag(i);
+        n->runAction(move);
+        n->runAction(CCRotateBy::create(2.0f, 90.0f));
+        nodes.push_back(n);
+        moves.push_back(move);
+    }
+    EXPECT_EQ(manager->actionCount(), static_cast<size_t>(2 * kTargets));
+    // Every other target leaves the stage (paused), every third is cleaned up.
+    for (int i = 0; i < kTargets; ++i) {
+        if (i % 3 == 0) nodes[i]->stopAllActions();
+        else if (i % 2 == 0) nodes[i]->onExit();
+    }
+    advance(0.5f);
+    for (int i = 0; i < kTargets; ++i) {
+        SCOPED_TRACE(i);
+        if (i % 3 == 0) {
+            EXPECT_EQ(0u, nodes[i]->numberOfRunningActions());
+            EXPECT_EQ(nullptr, nodes[i]->getActionByTag(i));
+            EXPECT_FLOAT_EQ(0, nodes[i]->getPosition().x);
+        } else if (i % 2 == 0) {
+            EXPECT_EQ(2u, nodes[i]->numberOfRunningActions());
+            EXPECT_EQ(moves[i], nodes[i]->getActionByTag(i));
+            EXPECT_FLOAT_EQ(0, nodes[i]->getPosition().x); // paused
+        } else {
+            EXPECT_EQ(moves[i], nodes[i]->getActionByTag(i));
+            EXPECT_NEAR(5, nodes[i]->getPosition().x, 1e-3);
+        }
+    }
+    // The moves end: their entries go in the walk that finishes them.
+    for (int i = 0; i < kTargets; ++i) {
+        if (i % 3 != 0 && i % 2 == 0) nodes[i]->onEnter();
+    }
+    advance(1.6f);
+    for (int i = 0; i < kTargets; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(nullptr, nodes[i]->getActionByTag(i));
+        // The 2 s turns are done, except on the targets paused for 0.5 s.
+        EXPECT_EQ(i % 3 != 0 && i % 2 == 0 ? 1u : 0u, nodes[i]->numberOfRunningActions());
+        if (i % 3 != 0) {
+            EXPECT_FLOAT_EQ(10, nodes[i]->getPosition().x);
+        }
+    }
+    for (CCNode* n : nodes) {
+        n->onExit();
+        n->cleanup();
+        n->release();
+    }
+    EXPECT_EQ(0u, manager->actionCount());
+    // A new node (maybe at a freed address) starts unpaused and clean.
+    CCNode* fresh = CCNode::create();
+    fresh->setActionManager(manager);
+    fresh->onEnter();
+    fresh->runAction(CCMoveBy::create(1.0f, ccp(4, 0)));
+    advance(1.0f);
+    EXPECT_FLOAT_EQ(4, fresh->getPosition().x);
+    fresh->onExit();
+}

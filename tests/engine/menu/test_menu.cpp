@@ -207,6 +207,31 @@ TEST(MenuItemFont, DefaultSizeAppliesToLaterItems)
     CCMenuItemFont::setFontSize(saved);
 }
 
+TEST(MenuItemFont, AHugeCaptionStaysInItsBoxAndLeavesTapsToTheItemsBeside)
+{
+    FrameDriver driver;
+    Recorder r;
+    const std::string caption(1 << 20, 'W');
+    CCMenuItemFont* text = CCMenuItemFont::create(caption.c_str(), &r, menu_selector(Recorder::onItem));
+    ASSERT_NE(text, nullptr);
+    EXPECT_LE(text->getContentSize().width, 320);
+    EXPECT_LE(text->getContentSize().height, 120);
+    text->setPosition(CCPoint(320, 800));
+    CCMenuItemLabel* beside = boxItem(&r, 100, 800);
+    CCMenu* menu = CCMenu::create(text, beside, nullptr);
+    menu->setPosition(CCPointZero);
+    CCScene* scene = CCScene::create();
+    scene->addChild(menu);
+    driver.show(scene);
+    driver.tap(CCPoint(100, 800));
+    ASSERT_EQ(1u, r.activated.size());
+    EXPECT_EQ(beside, r.activated[0]);
+    // A short caption keeps its natural size.
+    CCMenuItemFont* small = CCMenuItemFont::create("Back");
+    EXPECT_TRUE(small->getContentSize().equals(small->getLabel()->getContentSize()));
+    EXPECT_LT(small->getContentSize().width, 200);
+}
+
 TEST(MenuItemImage, ImagesFollowTheStateAndTheNormalImageCanBeReplaced)
 {
     FrameDriver driver;

@@ -201,3 +201,16 @@ TEST_F(PropertyListTest, WriteFailuresAreReported)
         std::fclose(f);
     }
 }
+
+TEST_F(PropertyListTest, AStringHoldingANulIsCutThereInsteadOfAbortingTheReader)
+{
+    // A raw NUL inside a string (the layout fuzzer's find): libplist's copying
+    // getter asserts on it and would abort the whole program.
+    const std::string bytes = std::string("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key><string>ab") +
+                             std::string(1, '\0') + "cd</string><key>b</key><string>fine</string></dict></plist>";
+    writeFile(dir + "/nul.plist", bytes);
+    CCDictionary* dict = CCDictionary::createWithContentsOfFile((dir + "/nul.plist").c_str());
+    ASSERT_NE(nullptr, dict);
+    EXPECT_EQ("ab", text(dict->objectForKey("a")));
+    EXPECT_EQ("fine", text(dict->objectForKey("b")));
+}

@@ -152,5 +152,50 @@ TEST(TexturesAndSheets, SheetsInEveryFormatLoadTheirFramesAndTextureByName)
     for (const std::string& f : {png, f0, f1, f3, bad}) std::remove(f.c_str());
 }
 
+TEST(TexturesAndSheets, FramesOutsideTheirTextureAreClippedOrRefusedWithOneLineEach)
+{
+    FrameDriver driver;
+    const std::string png = tempPath("edge.png");
+    ASSERT_TRUE(writePNG(png, 64, 32, [](int, int) { return ccc4(255, 255, 255, 255); }));
+    const std::string textureName = png.substr(png.find_last_of('/') + 1);
+    auto frame = [](const std::string& name, const std::string& rect, const std::string& source) {
+        return "<key>" + name + "</key><dict><key>frame</key><string>" + rect +
+               "</string><key>offset</key><string>{0,0}</string><key>rotated</key><false/>"
+               "<key>sourceSize</key><string>" + source + "</string></dict>";
+    };
+    const std::string sheet = tempPath("edge.plist");
+    std::ofstream(sheet) << sheetXML(frame("inside", "{{0,0},{16,16}}", "{16,16}") +
+                                         frame("across", "{{48,16},{32,32}}", "{32,32}") +
+                                         frame("beyond", "{{1000000,0},{10,10}}", "{10,10}") +
+                                         frame("garbled", "{{a,b},{c,d}}", "{10,10}") +
+                                         frame("infinite", "{{0,0},{1e999,4}}", "{4,4}") +
+                                         frame("vast", "{{0,0},{8,8}}", "{3000000,3000000}"),
+                                     2, textureName);
+    CCSpriteFrameCache* cache = CCSpriteFrameCache::sharedSpriteFrameCache();
+    CCLogCapture log;
+    cache->addSpriteFramesWithFile(sheet.c_str());
+    EXPECT_EQ(5u, log.lines().size()); // across, beyond, garbled, infinite, vast
+    for (const char* name : {"across", "beyond", "garbled", "infinite", "vast"}) {
+        bool named = false;
+        for (const std::string& l : log.lines()) named = named || l.find(std::string("frame ") + name + " ") != std::string::npos;
+        EXPECT_TRUE(named) << name;
+    }
+    ASSERT_TRUE(cache->hasSpriteFrame("inside"));
+    EXPECT_TRUE(cache->spriteFrameByName("inside")->getRect().equals(CCRect(0, 0, 16, 16)));
+    ASSERT_TRUE(cache->hasSpriteFrame("across"));
+    EXPECT_TRUE(cache->spriteFrameByName("across")->getRect().equals(CCRect(48, 16, 16, 16)));
+    EXPECT_FALSE(cache->hasSpriteFrame("beyond"));
+    EXPECT_FALSE(cache->hasSpriteFrame("garbled"));
+    EXPECT_FALSE(cache->hasSpriteFrame("infinite"));
+    ASSERT_TRUE(cache->hasSpriteFrame("vast"));
+    EXPECT_EQ(CCSize(8, 8), cache->spriteFrameByName("vast")->getOriginalSize());
+    CCSprite* sprite = CCSprite::createWithSpriteFrameName("vast");
+    ASSERT_NE(nullptr, sprite);
+    EXPECT_EQ(CCSize(8, 8), sprite->getContentSize());
+    cache->removeSpriteFrames();
+    CCTextureCache::sharedTextureCache()->removeAllTextures();
+    for (const std::string& f : {png, sheet}) std::remove(f.c_str());
+}
+
 } // namespace rendertest
 } // namespace cc

@@ -139,3 +139,47 @@ TEST(Scheduler, RemovalDuringTheWalkIsSafeAndTakesEffectAtOnce)
     EXPECT_EQ(victim.updates, 0);
     EXPECT_EQ(s->updateCount(), 1u); // the director's action manager is left
 }
+
+TEST(Scheduler, ManyTargetsComeAndGoAndEachKeepsItsOwnTimers)
+{
+    // Enough targets that dead entries are erased in bulk; lookups, pausing
+    // and counts must stay right throughout.
+    FrameDriver driver;
+    CCScheduler* s = driver.director()->getScheduler();
+    const size_t timersBefore = s->timerCount(), updatesBefore = s->updateCount();
+    const int kTargets = 300;
+    std::vector<Target> targets(kTargets);
+    for (Target& t : targets) {
+        s->scheduleSelector(schedule_selector(Target::tick), &t, 0.0f, false);
+        s->scheduleUpdateForTarget(&t, 0, false);
+    }
+    EXPECT_EQ(timersBefore + kTargets, s->timerCount());
+    for (int i = 0; i < kTargets; ++i) {
+        if (i % 3 == 0) s->unscheduleAllForTarget(&targets[i]);
+        else if (i % 2 == 0) s->pauseTarget(&targets[i]);
+    }
+    driver.step(3);
+    for (int i = 0; i < kTargets; ++i) {
+        SCOPED_TRACE(i);
+        const bool gone = i % 3 == 0, paused = !gone && i % 2 == 0;
+        EXPECT_EQ(!gone, s->isScheduled(schedule_selector(Target::tick), &targets[i]));
+        EXPECT_EQ(!gone, s->isUpdateScheduled(&targets[i]));
+        EXPECT_EQ(paused, s->isTargetPaused(&targets[i]));
+        EXPECT_EQ(gone || paused ? 0 : 3, targets[i].fired);
+        EXPECT_EQ(gone || paused ? 0 : 3, targets[i].updates);
+    }
+    for (int i = 0; i < kTargets; ++i) {
+        if (i % 3 != 0 && i % 2 == 0) s->resumeTarget(&targets[i]);
+        if (i % 3 != 0 && i % 2 != 0) s->unscheduleUpdateForTarget(&targets[i]);
+    }
+    driver.step(1);
+    for (int i = 0; i < kTargets; ++i) {
+        SCOPED_TRACE(i);
+        if (i % 3 == 0) continue;
+        EXPECT_EQ(i % 2 == 0 ? 1 : 4, targets[i].fired);
+        EXPECT_EQ(i % 2 == 0 ? 1 : 3, targets[i].updates);
+    }
+    for (Target& t : targets) s->unscheduleAllForTarget(&t);
+    EXPECT_EQ(timersBefore, s->timerCount());
+    EXPECT_EQ(updatesBefore, s->updateCount());
+}

@@ -3,6 +3,7 @@
 #include "render/CCTexture2D.h"
 #include "text/CCFontResolver.h"
 #include "text/CCLabelTTF.h"
+#include "text/CCTextLayout.h"
 #include "text/ccUTF8.h"
 
 #include <gtest/gtest.h>
@@ -204,4 +205,34 @@ TEST(LabelTTF, AHugeBoxFromALayoutFileIsBoundedNotOverflowed)
     ASSERT_NE(label, nullptr);
     EXPECT_LE(label->getContentSize().width, 2048);
     EXPECT_LE(label->getContentSize().height, 2048);
+}
+
+TEST(LabelTTF, HugeTextIsBoundedInBothDirectionsBoxOrNoBox)
+{
+    // 1 MB on one line, 1 MB of short lines, and 1 MB in a box: each texture
+    // stays within the side bound, and the pixels are really rendered.
+    const std::string oneLine(1 << 20, 'm');
+    std::string manyLines;
+    while (manyLines.size() < (1u << 20)) manyLines += "word\n";
+    for (const std::string* text : {&oneLine, static_cast<const std::string*>(&manyLines)}) {
+        for (const CCSize& box : {CCSizeZero, CCSize(600, 0), CCSize(600, 300)}) {
+            CCLabelTTF* label = CCLabelTTF::create(text->c_str(), "Arial", 25, box, kCCTextAlignmentLeft);
+            ASSERT_NE(label, nullptr);
+            EXPECT_LE(label->getContentSize().width, kMaxLabelTextureSide);
+            EXPECT_LE(label->getContentSize().height, kMaxLabelTextureSide);
+            EXPECT_GT(label->getContentSize().width, 0);
+            EXPECT_LE(std::string(label->getString()).size(), kMaxLabelTextBytes);
+            CCTexture2D* t = label->getTexture();
+            ASSERT_NE(t, nullptr);
+            EXPECT_LE(t->getPixelsWide(), static_cast<unsigned>(kMaxLabelTextureSide));
+            EXPECT_LE(t->getPixelsHigh(), static_cast<unsigned>(kMaxLabelTextureSide));
+            EXPECT_GE(firstInkColumn(label), 0);
+        }
+    }
+    // The cut never splits a character.
+    std::string accents;
+    while (accents.size() < kMaxLabelTextBytes + 10) accents += "\xC3\xA9"; // é
+    CCLabelTTF* label = CCLabelTTF::create(("x" + accents).c_str(), "Arial", 12);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(cc_utf8_strlen(label->getString(), -1) * 2 - 1, static_cast<long>(std::string(label->getString()).size()));
 }

@@ -233,6 +233,23 @@ TEST_F(TimelinePlay, SeekingPutsEachKindInItsStateAtTheTime)
     EXPECT_EQ(0u, node->getTargetNode()->numberOfRunningActions());
 }
 
+TEST_F(TimelinePlay, KeyFrameIndexesAtTheEndsOfTheIntRangeGiveALongMoveNotAnOverflow)
+{
+    UIWidget* root = readOnStage("ends.json", layoutWithAnimations(animation("e", kUnit,
+        track(7, moveTo(-2147483647 - 1, 100, 100) + ", " + moveTo(2147483647, 300, 100)))));
+    ASSERT_NE(nullptr, root);
+    UIWidget* w = widgetW(root);
+    ASSERT_NE(nullptr, w);
+    // The two frames lie 2^32 - 1 steps apart: the move lasts about 17 years.
+    ASSERT_TRUE(ActionManager::shareManager()->playActionByName("ends.json", "e"));
+    stepSeconds(1.0f);
+    EXPECT_NEAR(100, w->getPosition().x, 1e-3);
+    EXPECT_TRUE(named("ends.json", "e")->isPlaying());
+    ActionNode* node = firstTrack(named("ends.json", "e"));
+    EXPECT_TRUE(node->seekToTime(0.0f));
+    EXPECT_NEAR(200, w->getPosition().x, 1e-2);
+}
+
 TEST_F(TimelinePlay, ReleasingTheServicesWhileAnimationsRunLeavesNothingBehind)
 {
     const std::string swing = animation("swing", std::string(kUnit) + ", \"loop\": true",

@@ -9,6 +9,7 @@
 #include "base/CCLog.h"
 
 #include <fstream>
+#include <sys/stat.h>
 
 namespace cc {
 namespace readertest {
@@ -131,6 +132,46 @@ TEST_F(ReaderBadInput, AVeryLargeFileIsRefusedWithAMessageBeforeItIsRead)
     ASSERT_EQ(1u, log.lines().size());
     EXPECT_NE(std::string::npos, log.lines()[0].find("huge.json"));
     std::remove(path.c_str());
+}
+
+TEST_F(ReaderBadInput, AFifoInPlaceOfALayoutOrAPictureNeverBlocksTheReader)
+{
+    const std::string pipe = scratchDir() + "/page.json";
+    ASSERT_EQ(0, ::mkfifo(pipe.c_str(), 0644));
+    EXPECT_EQ(nullptr, read(pipe));
+    EXPECT_EQ("read json file[" + pipe + "] error!\n", printed);
+
+    const std::string picture = scratchDir() + "/picture.png";
+    ASSERT_EQ(0, ::mkfifo(picture.c_str(), 0644));
+    size_t lines = 0;
+    UIWidget* root = readCounting("withpipe.json", layout(node("Panel", "",
+        node("ImageView", R"("name": "pic", "fileName": "picture.png")"))), lines);
+    ASSERT_NE(nullptr, root);
+    EXPECT_EQ(1u, lines);
+    std::remove(pipe.c_str());
+    std::remove(picture.c_str());
+}
+
+TEST_F(ReaderBadInput, ThePicturesOfOneLayoutShareOnePagesPixelBudget)
+{
+    // Five pictures of 4096 x 4096 pass the per-picture bound one by one but
+    // not the page's budget together: the fifth is refused with its line.
+    std::string children;
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = "big" + std::to_string(i) + ".png";
+        writeImage("", name, 4096, 4096);
+        if (i) children += ",";
+        children += node("ImageView", "\"name\": \"pic" + std::to_string(i) + "\", \"fileName\": \"" + name + "\"");
+    }
+    size_t lines = 0;
+    CCLogCapture::setEcho(false);
+    CCLogCapture log;
+    UIWidget* root = readCounting("budget.json", layout(node("Panel", "", children)), lines);
+    ASSERT_NE(nullptr, root);
+    EXPECT_EQ(1u, lines);
+    bool refused = false;
+    for (const std::string& l : log.lines()) refused = refused || l.find("big4.png") != std::string::npos;
+    EXPECT_TRUE(refused);
 }
 
 } // namespace
