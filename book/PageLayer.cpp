@@ -43,8 +43,6 @@ const char* const kWordNormal = "Images/bnren1.png";
 const char* const kWordPressed = "Images/bnren2.png";
 const int kPageKeepingWordTextures = 198;
 
-const char* const kHintFont = "Arial";
-const float kHintFontSize = 22;
 const float kTapRadiusFraction = 30;
 const float kBubbleWidth = 150;
 const float kBubbleHeightFactor = 1.5f;
@@ -90,7 +88,7 @@ bool PageLayer::init()
     addChild(m_uiLayer.get());
 
     addMenu(strings.caption("main_page"), strings.caption("setmenu_set"));
-    addChild(PageKeys::create(m_previousItem.get(), m_nextItem.get(), m_playItem.get(), m_returnItem.get()));
+    addChild(PageKeys::create(this, m_previousItem.get(), m_nextItem.get(), m_playItem.get(), m_returnItem.get()));
     loadPage(page);
     buildBubble();
     const int highestIndex = bindWordButtons(page);

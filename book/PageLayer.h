@@ -63,9 +63,14 @@ public:
     // Touch selector of every word button; runs for every event kind.
     void onWordTouched(cc::CCObject* sender, cc::TouchEventKind kind);
 
+    // The reading keys: the narration one step slower (direction < 0) or
+    // faster, with the new speed shown for a moment in the hint's style.
+    void stepNarrationSpeed(int direction);
+
     // Scheduled operations.
     void idleCheck(float dt);
     void hideHint(float dt);
+    void hideSpeedNote(float dt);
 
     // Inspection for tests, tools and the code around the page.
     cc::UILayer* getUILayer() const { return m_uiLayer.get(); }
@@ -79,6 +84,8 @@ public:
     cc::CCMenuItemFont* getReturnItem() const { return m_returnItem.get(); }
     cc::CCMenuItemFont* getSettingsItem() const { return m_settingsItem.get(); }
     cc::CCLabelTTF* getHintLabel() const { return m_hintLabel.get(); }
+    // The note showing the narration speed; null until a reading key asked.
+    cc::CCLabelTTF* getSpeedNote() const { return m_speedNote.get(); }
     // The bubble behind the sentence; null on a page without a layout.
     cc::UIButton* getSentenceBubble() const { return m_bubble.get(); }
     // The label of the sentence shown last; null before the first, after an
@@ -136,6 +143,9 @@ private:
 
     // The colour of the text items, the hint and the sentence.
     static constexpr cc::ccColor3B kTextColour = {0, 0, 255};
+    // The hint's font, which the speed note shares.
+    static constexpr const char* kHintFont = "Arial";
+    static constexpr float kHintFontSize = 22;
 
     const PageLayerStyle m_style;
     cc::CCRefPtr<Narration> m_narration;
@@ -147,6 +157,7 @@ private:
     cc::CCRefPtr<cc::CCMenuItemFont> m_returnItem;
     cc::CCRefPtr<cc::CCMenuItemFont> m_settingsItem;
     cc::CCRefPtr<cc::CCLabelTTF> m_hintLabel;     // a child of this layer
+    cc::CCRefPtr<cc::CCLabelTTF> m_speedNote;     // a child of this layer, made when first needed
     cc::CCRefPtr<cc::UIButton> m_bubble;          // a child of a container of the page
     cc::CCRefPtr<cc::CCLabelTTF> m_sentenceLabel; // the label this page shows, if any
     std::vector<BoundWord> m_words;               // bound word buttons, by index

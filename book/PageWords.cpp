@@ -4,6 +4,7 @@
 #include "book/PageLayer.h"
 
 #include "book/BookSettings.h"
+#include "book/NarrationSpeed.h"
 #include "book/VisibleArea.h"
 
 #include "actions/CCActions.h"
@@ -26,6 +27,10 @@ const char* const kSentenceFont = "\xCB\xCE\xCC\xE5";
 const float kBubbleGapFraction = 40;
 const float kGlideSeconds = 1.0f;
 const float kGlidePeriod = 9.25f;
+// The speed note stays this long after the last reading key, above the
+// page's controls (as a fraction of the visible height).
+const float kSpeedNoteSeconds = 1.5f;
+const float kSpeedNoteHeight = 0.12f;
 
 // The widget's own node (the one its position lives on); a button's
 // getRenderNode() answers with its current look instead.
@@ -56,6 +61,34 @@ void PageLayer::togglePlay(cc::CCObject* sender)
     cc::CCMenuItemSprite* item = dynamic_cast<cc::CCMenuItemSprite*>(sender);
     if (item) {
         setPlayImage(item, m_narration->togglePlay());
+    }
+}
+
+void PageLayer::stepNarrationSpeed(int direction)
+{
+    const std::string text = narrationSpeedText(quibo::stepNarrationSpeed(direction));
+    if (!m_speedNote) {
+        m_speedNote.reset(cc::CCLabelTTF::create(text.c_str(), kHintFont, kHintFontSize, cc::CCSizeZero,
+                                                 cc::kCCTextAlignmentCenter));
+        if (!m_speedNote) {
+            return;
+        }
+        const VisibleArea& a = VisibleArea::get();
+        m_speedNote->setColor(kTextColour);
+        m_speedNote->setPosition(cc::CCPoint(a.ox + a.w / 2, a.oy + a.h * kSpeedNoteHeight));
+        addChild(m_speedNote.get(), m_style.hintZOrder);
+    }
+    m_speedNote->setString(text.c_str());
+    m_speedNote->setVisible(true);
+    unschedule(schedule_selector(PageLayer::hideSpeedNote));
+    schedule(schedule_selector(PageLayer::hideSpeedNote), kSpeedNoteSeconds);
+}
+
+void PageLayer::hideSpeedNote(float)
+{
+    unschedule(schedule_selector(PageLayer::hideSpeedNote));
+    if (m_speedNote) {
+        m_speedNote->setVisible(false);
     }
 }
 

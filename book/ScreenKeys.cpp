@@ -2,6 +2,7 @@
 #include "book/ScreenKeys.h"
 
 #include "book/MenuLayerMainMenu.h"
+#include "book/PageLayer.h"
 #include "book/TestScene.h"
 
 #include "menu/CCMenu.h"
@@ -31,14 +32,15 @@ bool ScreenKeys::press(cc::CCMenuItem* item)
 
 // ---- Pages ---------------------------------------------------------------------
 
-PageKeys* PageKeys::create(cc::CCMenuItem* previous, cc::CCMenuItem* next, cc::CCMenuItem* play,
-                           cc::CCMenuItem* back)
+PageKeys* PageKeys::create(PageLayer* page, cc::CCMenuItem* previous, cc::CCMenuItem* next,
+                           cc::CCMenuItem* play, cc::CCMenuItem* back)
 {
     PageKeys* keys = new PageKeys();
     if (!keys->init()) {
         delete keys;
         return nullptr;
     }
+    keys->m_page = page;
     cc::CCMenuItem* items[] = {previous, next, play, back};
     cc::CCMenuItem** slots[] = {&keys->m_previous, &keys->m_next, &keys->m_play, &keys->m_back};
     for (int i = 0; i < 4; ++i) {
@@ -70,6 +72,10 @@ bool PageKeys::ccKeyPressed(const cc::CCKeyEvent& event)
         return true;
     case cc::kCCKeyEscape:
         if (!event.repeat) press(m_back);
+        return true;
+    case cc::kCCKeyLeftBracket:
+    case cc::kCCKeyRightBracket:
+        if (m_page) m_page->stepNarrationSpeed(event.key == cc::kCCKeyRightBracket ? +1 : -1);
         return true;
     default: return false;
     }

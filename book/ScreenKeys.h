@@ -16,6 +16,7 @@ class CCMenuItem;
 namespace quibo {
 
 class MenuLayerMainMenu;
+class PageLayer;
 
 // Registration with the director's key dispatcher while on stage.
 class ScreenKeys : public cc::CCNode, public cc::CCKeyDelegate {
@@ -32,12 +33,14 @@ protected:
 // A page: Right and Page Down turn forward, Left and Page Up turn back (a
 // held key turns again only once the turn has played: keys wait while a
 // transition runs), Space plays or pauses where that button is shown,
-// Escape returns to the main menu.
+// Escape returns to the main menu; [ and ] make the narration slower and
+// faster (held down, they step on).
 class PageKeys : public ScreenKeys {
 public:
-    // The page's own menu items (its getters); any may be null.
-    static PageKeys* create(cc::CCMenuItem* previous, cc::CCMenuItem* next, cc::CCMenuItem* play,
-                            cc::CCMenuItem* back);
+    // The page's own menu items (its getters); any may be null. The page is
+    // this node's parent (not retained).
+    static PageKeys* create(PageLayer* page, cc::CCMenuItem* previous, cc::CCMenuItem* next,
+                            cc::CCMenuItem* play, cc::CCMenuItem* back);
     ~PageKeys() override;
     bool ccKeyPressed(const cc::CCKeyEvent& event) override;
 
@@ -46,6 +49,7 @@ private:
     cc::CCMenuItem* m_next = nullptr;
     cc::CCMenuItem* m_play = nullptr;
     cc::CCMenuItem* m_back = nullptr;
+    PageLayer* m_page = nullptr;
 };
 
 // The page selection menu: Right and Left step to the next and previous

@@ -45,6 +45,8 @@ CCKeyCode keyCodeOf(SDL_Keycode key)
     case SDLK_ESCAPE: return kCCKeyEscape;
     case SDLK_F11: return kCCKeyF11;
     case SDLK_q: return kCCKeyQ;
+    case SDLK_LEFTBRACKET: return kCCKeyLeftBracket;
+    case SDLK_RIGHTBRACKET: return kCCKeyRightBracket;
     default: return kCCKeyOther;
     }
 }

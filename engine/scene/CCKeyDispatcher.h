@@ -23,6 +23,8 @@ enum CCKeyCode {
     kCCKeyEscape,
     kCCKeyF11,
     kCCKeyQ,
+    kCCKeyLeftBracket,
+    kCCKeyRightBracket,
     kCCKeyOther,
 };
 

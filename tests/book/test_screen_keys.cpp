@@ -8,7 +8,9 @@
 #include "book/MenuTestScene.h"
 #include "book/TestController.h"
 
+#include "audio/SimpleAudioEngine.h"
 #include "menu/CCMenu.h"
+#include "text/CCLabelTTF.h"
 #include "scene/CCKeyDispatcher.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +167,52 @@ TEST(PageKeys, SpaceDoesNothingWhereThePlayButtonIsHidden)
     EXPECT_FALSE(pageState().autoPlay);
     EXPECT_TRUE(j.sim->record().empty());
     EXPECT_TRUE(j.driver->logLines().empty());
+}
+
+TEST(PageKeys, BracketsStepTheNarrationSpeedAndShowItForAMoment)
+{
+    Journey j;
+    cc::SimpleAudioEngine* audio = cc::SimpleAudioEngine::sharedEngine();
+    audio->setBackgroundMusicSpeed(1.0f);
+    // On the main menu the reading keys do nothing.
+    EXPECT_FALSE(press(j, cc::kCCKeyRightBracket));
+    EXPECT_FLOAT_EQ(1.0f, audio->getBackgroundMusicSpeed());
+
+    j.open(2);
+    EXPECT_EQ(nullptr, j.page().layer->getSpeedNote()) << "nothing is made before a key asks";
+    EXPECT_TRUE(press(j, cc::kCCKeyRightBracket));
+    EXPECT_FLOAT_EQ(1.25f, audio->getBackgroundMusicSpeed());
+    cc::CCLabelTTF* note = j.page().layer->getSpeedNote();
+    ASSERT_NE(nullptr, note);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_STREQ("1.25x", note->getString());
+    // In the hint's style: its font, size and colour.
+    EXPECT_STREQ(j.page().hintLabel()->getFontName(), note->getFontName());
+    EXPECT_FLOAT_EQ(j.page().hintLabel()->getFontSize(), note->getFontSize());
+    EXPECT_EQ(j.page().hintLabel()->getColor().b, note->getColor().b);
+    // Held down it steps on, and stops at the limit.
+    for (int i = 0; i < 5; ++i) press(j, cc::kCCKeyRightBracket, i > 0);
+    EXPECT_FLOAT_EQ(2.0f, audio->getBackgroundMusicSpeed());
+    EXPECT_STREQ("2.0x", note->getString());
+    // A moment later the note is gone; the speed stays.
+    j.driver->advance(1.0);
+    EXPECT_TRUE(note->isVisible());
+    j.driver->advance(0.6);
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_FLOAT_EQ(2.0f, audio->getBackgroundMusicSpeed());
+
+    for (int i = 0; i < 8; ++i) press(j, cc::kCCKeyLeftBracket);
+    EXPECT_FLOAT_EQ(0.5f, audio->getBackgroundMusicSpeed());
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_STREQ("0.5x", note->getString());
+    // The next word plays at the new speed, and on the next page too.
+    j.sim->clearRecord();
+    j.tapWord(j.page().word(2, 1));
+    ASSERT_FALSE(j.playEvents().empty());
+    EXPECT_FLOAT_EQ(0.5f, j.playEvents().back().speed);
+    j.open(3);
+    EXPECT_FLOAT_EQ(0.5f, audio->getBackgroundMusicSpeed());
+    audio->setBackgroundMusicSpeed(1.0f);
 }
 
 TEST(SelectionMenuKeys, ArrowsStepScreensAndEscapeReturnsLikeTheButtons)

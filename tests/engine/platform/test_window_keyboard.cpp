@@ -100,26 +100,28 @@ TEST(WindowKeyboard, KeysReachTheKeyDispatcherUnlessAFieldHoldsTheKeyboard)
     KeyLog log;
     driver.director()->getKeyDispatcher()->addDelegate(&log);
 
-    const SDL_Keycode sdlKeys[] = {SDLK_LEFT,  SDLK_RIGHT, SDLK_UP,     SDLK_DOWN, SDLK_PAGEUP, SDLK_PAGEDOWN,
-                                   SDLK_SPACE, SDLK_RETURN, SDLK_ESCAPE, SDLK_F11,  SDLK_q,      SDLK_a};
-    const CCKeyCode codes[] = {kCCKeyLeft,  kCCKeyRight,  kCCKeyUp,     kCCKeyDown, kCCKeyPageUp, kCCKeyPageDown,
-                               kCCKeySpace, kCCKeyReturn, kCCKeyEscape, kCCKeyF11,  kCCKeyQ,      kCCKeyOther};
+    const SDL_Keycode sdlKeys[] = {SDLK_LEFT,  SDLK_RIGHT,  SDLK_UP,     SDLK_DOWN, SDLK_PAGEUP,      SDLK_PAGEDOWN,
+                                   SDLK_SPACE, SDLK_RETURN, SDLK_ESCAPE, SDLK_F11,  SDLK_LEFTBRACKET, SDLK_q,
+                                   SDLK_a,     SDLK_RIGHTBRACKET};
+    const CCKeyCode codes[] = {kCCKeyLeft,  kCCKeyRight,  kCCKeyUp,     kCCKeyDown, kCCKeyPageUp,      kCCKeyPageDown,
+                               kCCKeySpace, kCCKeyReturn, kCCKeyEscape, kCCKeyF11,  kCCKeyLeftBracket, kCCKeyQ,
+                               kCCKeyOther, kCCKeyRightBracket};
     for (SDL_Keycode k : sdlKeys) pushKey(k);
     pushKey(SDLK_q, KMOD_LCTRL);
     pushKey(SDLK_RIGHT, KMOD_NONE, true);
     pushKey(SDLK_KP_ENTER, KMOD_RSHIFT);
     pump();
-    ASSERT_EQ(15u, log.keys.size());
-    for (size_t i = 0; i < 12; ++i) {
+    ASSERT_EQ(17u, log.keys.size());
+    for (size_t i = 0; i < 14; ++i) {
         EXPECT_EQ(codes[i], log.keys[i].key) << i;
         EXPECT_EQ(kCCKeyModifierNone, log.keys[i].modifiers) << i;
         EXPECT_FALSE(log.keys[i].repeat) << i;
     }
-    EXPECT_EQ(kCCKeyQ, log.keys[12].key);
-    EXPECT_TRUE(log.keys[12].hasOnly(kCCKeyModifierCtrl));
-    EXPECT_TRUE(log.keys[13].repeat);
-    EXPECT_EQ(kCCKeyReturn, log.keys[14].key);
-    EXPECT_EQ(kCCKeyModifierShift, log.keys[14].modifiers);
+    EXPECT_EQ(kCCKeyQ, log.keys[14].key);
+    EXPECT_TRUE(log.keys[14].hasOnly(kCCKeyModifierCtrl));
+    EXPECT_TRUE(log.keys[15].repeat);
+    EXPECT_EQ(kCCKeyReturn, log.keys[16].key);
+    EXPECT_EQ(kCCKeyModifierShift, log.keys[16].modifiers);
 
     // A text field holding the keyboard takes the keys for itself.
     log.keys.clear();
