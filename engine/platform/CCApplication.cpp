@@ -3,8 +3,10 @@
 
 #include "base/CCLog.h"
 #include "platform/CCEGLView.h"
+#include "platform/FrameLog.h"
 #include "platform/WindowBackend.h"
 #include "scene/CCDirector.h"
+#include "scene/CCTouchDispatcher.h"
 
 #include <atomic>
 #include <chrono>
@@ -73,6 +75,8 @@ TargetPlatform CCApplication::getTargetPlatform() { return kTargetLinux; }
 
 int CCApplication::run()
 {
+    std::unique_ptr<FrameLog> frameLog = FrameLog::fromEnvironment();
+    if (frameLog) frameLog->mark("run");
     CCEGLView* view = CCEGLView::sharedOpenGLView();
     if (!view->getBackend()) {
         std::unique_ptr<WindowBackend> backend = createPlatformWindowBackend();
@@ -90,19 +94,23 @@ int CCApplication::run()
         std::signal(SIGINT, onQuitSignal);
         std::signal(SIGTERM, onQuitSignal);
     }
+    if (frameLog) frameLog->mark("window");
     if (!launch()) {
         return 0;
     }
+    if (frameLog) frameLog->mark("launched");
 
     CCDirector* director = CCDirector::sharedDirector();
     using Clock = std::chrono::steady_clock;
     Clock::time_point last = Clock::now();
     while (!director->hasEnded()) {
+        const unsigned long touchesBefore = director->getTouchDispatcher()->getDispatchCount();
         if (WindowBackend* backend = view->getBackend()) {
             backend->pollEvents(view);
         } else if (s_quitSignalled) {
             director->end();
         }
+        if (frameLog && director->getTouchDispatcher()->getDispatchCount() != touchesBefore) frameLog->touch();
         if (director->hasEnded()) {
             break;
         }
@@ -112,7 +120,9 @@ int CCApplication::run()
         if (dt > kMaxFrameDelta) {
             dt = kMaxFrameDelta;
         }
+        const unsigned int drawnBefore = director->getDrawnFrames();
         director->mainLoop(static_cast<float>(dt));
+        if (frameLog && director->getDrawnFrames() != drawnBefore) frameLog->frame();
 
         // Sleep away what is left of the frame period.
         const auto period = std::chrono::duration<double>(director->getAnimationInterval());
@@ -121,6 +131,7 @@ int CCApplication::run()
             std::this_thread::sleep_for(period - spent);
         }
     }
+    if (frameLog) frameLog->finish(director->getDrawnFrames(), director->getTotalFrames());
     CCDirector::purgeSharedDirector();
     return 0;
 }

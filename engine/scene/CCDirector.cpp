@@ -231,6 +231,7 @@ void CCDirector::setFrameHooks(std::function<void()> beginFrame, std::function<v
 
 void CCDirector::drawScene()
 {
+    ++m_uDrawnFrames;
     if (m_beginFrame) {
         m_beginFrame();
     }

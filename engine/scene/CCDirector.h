@@ -67,6 +67,8 @@ public:
     float getDeltaTime() const { return m_fDeltaTime; }
     double getTotalTime() const { return m_dTotalTime; }
     unsigned int getTotalFrames() const { return m_uTotalFrames; }
+    // Frames actually drawn (visited between the frame hooks).
+    unsigned int getDrawnFrames() const { return m_uDrawnFrames; }
 
     // ---- Drawing ------------------------------------------------------------
     void setDepthTest(bool on);
@@ -114,6 +116,7 @@ private:
     double m_dTotalTime = 0;
     float m_fDeltaTime = 0;
     unsigned int m_uTotalFrames = 0;
+    unsigned int m_uDrawnFrames = 0;
     bool m_bInvalid = false;
     bool m_bPaused = false;
     bool m_bEnded = false;
