@@ -171,6 +171,16 @@ bool CCActionManager::isPaused(const CCObject* target) const
     return std::find(m_pausedTargets.begin(), m_pausedTargets.end(), target) != m_pausedTargets.end();
 }
 
+bool CCActionManager::isUpdateIdle() const
+{
+    for (const Entry& e : m_entries) {
+        if (!e.removed && !isPaused(asObject(e.target))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void CCActionManager::update(float dt)
 {
     ++m_walkDepth;

@@ -12,6 +12,7 @@
 #include <SDL2/SDL.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -24,6 +25,13 @@ double s_initSeconds = 0;
 CCRenderer* s_retiredRenderer = nullptr;
 // The visible window frames are presented to (null when hidden or closed).
 SDL_Window* s_presentWindow = nullptr;
+
+// Window events after which what the window shows must be drawn again.
+bool uncoversPicture(Uint8 event)
+{
+    return event == SDL_WINDOWEVENT_EXPOSED || event == SDL_WINDOWEVENT_SHOWN || event == SDL_WINDOWEVENT_RESTORED ||
+           event == SDL_WINDOWEVENT_SIZE_CHANGED || event == SDL_WINDOWEVENT_MAXIMIZED;
+}
 } // namespace
 
 bool initSDLVideo()
@@ -199,10 +207,18 @@ void SDLWindowBackend::pollEvents(CCEGLView* view)
     }
 }
 
+void SDLWindowBackend::waitEvents(double seconds)
+{
+    // The event is left in the queue; only waking up is wanted here.
+    const int ms = seconds > 0 ? static_cast<int>(std::ceil(seconds * 1000.0)) : 0;
+    SDL_WaitEventTimeout(nullptr, ms);
+}
+
 void SDLWindowBackend::handleWindowEvent(const void* event, CCEGLView* view)
 {
     const SDL_WindowEvent& w = static_cast<const SDL_Event*>(event)->window;
     if (!m_window || w.windowID != SDL_GetWindowID(m_window)) return;
+    if (uncoversPicture(w.event)) CCDirector::setNeedsRedraw();
     CCApplication* app = CCApplication::sharedApplication();
     switch (w.event) {
     case SDL_WINDOWEVENT_CLOSE:

@@ -70,6 +70,25 @@ public:
     // Frames actually drawn (visited between the frame hooks).
     unsigned int getDrawnFrames() const { return m_uDrawnFrames; }
 
+    // ---- Drawing on demand ----------------------------------------------------
+    // When on, a frame is drawn only while the redraw mark is raised; timers
+    // and actions still run on every frame. Off (every frame drawn) unless
+    // the window's loop turns it on.
+    void setDrawOnDemand(bool onDemand) { m_bDrawOnDemand = onDemand; }
+    bool isDrawOnDemand() const { return m_bDrawOnDemand; }
+    // The mark that the picture on the stage is out of date: raised by node
+    // setters that change what a node on the stage shows, by scene switches,
+    // running transitions and the window (exposed, resized, restored); the
+    // next drawn frame lowers it.
+    static void setNeedsRedraw();
+    static bool needsRedraw();
+    // How long the loop may wait for input before the next frame has work:
+    // 0 while a frame must be drawn, a scene is waiting to go on stage, or an
+    // action, a busy update target or a per-frame timer runs; otherwise the
+    // time to the scheduler's next timer; negative when nothing is due at all
+    // (also while animation is stopped).
+    double secondsUntilNextFrame() const;
+
     // ---- Drawing ------------------------------------------------------------
     void setDepthTest(bool on);
     bool isDepthTestEnabled() const { return m_bDepthTest; }
@@ -80,7 +99,7 @@ public:
     // frame hooks that run around the visit (clear before, flush and present
     // after).
     CCRenderer* getRenderer() const { return m_pRenderer; }
-    void setRenderer(CCRenderer* renderer) { m_pRenderer = renderer; }
+    void setRenderer(CCRenderer* renderer);
     void setFrameHooks(std::function<void()> beginFrame, std::function<void()> endFrame);
     // Visits the running scene between the frame hooks.
     void drawScene();
@@ -122,6 +141,7 @@ private:
     bool m_bEnded = false;
     bool m_bDepthTest = false;
     bool m_bDisplayStats = false;
+    bool m_bDrawOnDemand = false;
 };
 
 } // namespace cc
