@@ -222,7 +222,9 @@ void CCDirector::mainLoop(float dt)
         if (!m_bPaused) {
             m_pScheduler->update(m_fDeltaTime);
         }
-        if (!m_bDrawOnDemand || s_needsRedraw) {
+        // A transition is drawn from its progress, not from node setters:
+        // every frame of it is drawn.
+        if (!m_bDrawOnDemand || s_needsRedraw || (m_pRunningScene && m_pRunningScene->isTransition())) {
             drawScene();
         }
     }

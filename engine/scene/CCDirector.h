@@ -77,9 +77,10 @@ public:
     void setDrawOnDemand(bool onDemand) { m_bDrawOnDemand = onDemand; }
     bool isDrawOnDemand() const { return m_bDrawOnDemand; }
     // The mark that the picture on the stage is out of date: raised by node
-    // setters that change what a node on the stage shows, by scene switches,
-    // running transitions and the window (exposed, resized, restored); the
-    // next drawn frame lowers it.
+    // setters that change what a node on the stage shows, by scene switches
+    // and by the window (exposed, resized, restored); the next drawn frame
+    // lowers it. While a transition runs every frame is drawn, and the
+    // transition reads the mark to know whether its scenes changed.
     static void setNeedsRedraw();
     static bool needsRedraw();
     // How long the loop may wait for input before the next frame has work:

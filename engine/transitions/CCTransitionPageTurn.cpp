@@ -74,8 +74,10 @@ void CCTransitionPageTurn::visit()
     const float t = m_bBack ? 1.0f - m_fProgress : m_fProgress;
     CCTransitionGrid& still = m_bBack ? m_outGrid : m_inGrid;
     CCTransitionGrid& moving = m_bBack ? m_inGrid : m_outGrid;
-    if (!still.capture(renderer, m_bBack ? m_pOutScene : m_pInScene) ||
-        !moving.capture(renderer, m_bBack ? m_pInScene : m_pOutScene)) {
+    // Both pages are drawn again only when something on them changed.
+    const bool changed = CCDirector::needsRedraw();
+    if (!still.captureIfStale(renderer, m_bBack ? m_pOutScene : m_pInScene, changed) ||
+        !moving.captureIfStale(renderer, m_bBack ? m_pInScene : m_pOutScene, changed)) {
         CCTransitionScene::visit();
         return;
     }

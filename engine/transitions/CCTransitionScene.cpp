@@ -68,8 +68,6 @@ void CCTransitionScene::update(float dt)
     if (m_bFinished) return;
     m_fElapsed += dt;
     m_fProgress = m_fElapsed >= m_fDuration ? 1.0f : m_fElapsed / m_fDuration;
-    // The effect is drawn from the progress, not from node setters.
-    markForRedraw();
     progressChanged(m_fProgress);
     if (m_fProgress >= 1.0f) finish();
 }
