@@ -18,6 +18,8 @@ bool AppDelegate::launch()
     director->setOpenGLView(view);
     view->setDesignResolutionSize(kDesignWidth, kDesignHeight, cc::kResolutionExactFit);
     director->setAnimationInterval(kFrameInterval);
+    // Each screen's pictures go when it leaves; the ones wanted next stay or are decoded ahead.
+    director->setPurgeCachesOnSceneChange(true);
 
     // The main menu is the first screen; without it the loop still runs on an
     // empty scene so the window can be closed normally.

@@ -6,6 +6,7 @@
 #include "book/BookSettings.h"
 #include "book/MenuTestScene.h"
 #include "book/OpenPage.h"
+#include "book/PagePrefetch.h"
 #include "book/StringTable.h"
 #include "book/VisibleArea.h"
 
@@ -106,6 +107,7 @@ bool MenuLayerMainMenu::init()
     slideIn(added);
     m_menu->setPosition(cc::CCPoint(0, 0));
     addChild(m_menu);
+    PagePrefetch::gridShown(paging.menuFirst, paging.menuNext - 1);
     return true;
 }
 

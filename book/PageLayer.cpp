@@ -7,6 +7,7 @@
 #include "book/BookPaths.h"
 #include "book/BookSettings.h"
 #include "book/OpenPage.h"
+#include "book/PagePrefetch.h"
 #include "book/PageScene.h"
 #include "book/StringTable.h"
 #include "book/TestLayer1.h"
@@ -256,6 +257,7 @@ void PageLayer<V>::onEnterTransitionDidFinish()
 {
     cc::CCLayer::onEnterTransitionDidFinish();
     cc::CCLog("%s: onEnterTransitionDidFinish", V::kSceneName);
+    PagePrefetch::pageShown(bookSettings().currentPage);
 }
 
 template <class V>

@@ -5,6 +5,7 @@
 #include "book/BookSettings.h"
 #include "book/MenuTestScene.h"
 #include "book/OpenPage.h"
+#include "book/PagePrefetch.h"
 
 #include "audio/SimpleAudioEngine.h"
 #include "base/CCLog.h"
@@ -78,6 +79,7 @@ bool TestController::init()
     const BookSettings& book = bookSettings();
     if (!book.readingStarted || book.currentPage < 0) hideButton(kContinueButton);
     if (book.wordMin < 1) hideButton(kWordButton);
+    PagePrefetch::mainMenuShown();
     return true;
 }
 

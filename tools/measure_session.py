@@ -211,6 +211,8 @@ def run_session(args):
         # The grid, then page 1 from its entry.
         q.click(MAIN_SELECT)
         settle(GRID_SLIDE_SECONDS)
+        figures["rss_grid_mb"] = q.memory_mb()
+        figures["peak_rss_to_grid_mb"] = q.memory_mb("VmHWM")
         t = q.click(grid_entry(1))
         settle(1.5)
         figures["grid_entry_gap"] = largest_gap(q, t)
@@ -229,6 +231,7 @@ def run_session(args):
             settle(TURN_WAIT + 0.2)
             back.append(largest_gap(q, t))
         figures["book_pages"] = pages
+        figures["peak_rss_to_book_end_mb"] = q.memory_mb("VmHWM")
         figures["next_gap_ms"] = max(g["gap_ms"] for g in forward if g and g["gap_ms"] is not None)
         figures["previous_gap_ms"] = max(g["gap_ms"] for g in back if g and g["gap_ms"] is not None)
         figures["rss_after_book_mb"] = q.memory_mb()
@@ -239,6 +242,7 @@ def run_session(args):
         q.click(MAIN_WORDS)
         settle(1.5)
         figures["rss_word_page_mb"] = q.memory_mb()
+        figures["peak_rss_to_word_page_mb"] = q.memory_mb("VmHWM")
         q.click(PAGE_RETURN)
         settle(1.0)
         q.click(MAIN_SELECT)

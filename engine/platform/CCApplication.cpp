@@ -12,6 +12,8 @@
 #include "scene/CCTouchDispatcher.h"
 
 #include <algorithm>
+#include <malloc.h>
+
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -31,6 +33,12 @@ const double kMaxFrameDelta = 0.25;
 // them into a quit event), so the loop watches this flag itself.
 std::atomic<bool> s_quitSignalled{false};
 extern "C" void onQuitSignal(int) { s_quitSignalled = true; }
+
+// Pixel buffers (textures, decoded pictures, text) come and go with every
+// page. From this size on they get mappings of their own, which go back to
+// the system when freed; without a fixed size the allocator raises its limit
+// after the first big free and later pages leave holes in the heap.
+const int kOwnMappingBytes = 128 * 1024;
 
 // The longest sleep without a look around (a quit signal without a window
 // is only seen by the loop itself).
@@ -168,6 +176,7 @@ TargetPlatform CCApplication::getTargetPlatform() { return kTargetLinux; }
 
 int CCApplication::run()
 {
+    mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
     std::unique_ptr<FrameLog> frameLog = FrameLog::fromEnvironment();
     if (frameLog) frameLog->mark("run");
     CCEGLView* view = CCEGLView::sharedOpenGLView();

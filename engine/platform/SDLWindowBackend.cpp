@@ -212,6 +212,9 @@ void SDLWindowBackend::waitEvents(double seconds)
     // The event is left in the queue; only waking up is wanted here.
     const int ms = seconds > 0 ? static_cast<int>(std::ceil(seconds * 1000.0)) : 0;
     SDL_WaitEventTimeout(nullptr, ms);
+    // Waiting marks the end of a poll cycle in the queue; left there, it
+    // would end the next pollEvents before events queued after it.
+    SDL_FlushEvent(SDL_POLLSENTINEL);
 }
 
 void SDLWindowBackend::handleWindowEvent(const void* event, CCEGLView* view)

@@ -8,30 +8,46 @@
 #include <SDL2/SDL_image.h>
 
 #include <cstring>
+#include <mutex>
 
 namespace cc {
 
 namespace {
-// SDL2_image needs its PNG and JPEG decoders loaded once.
+// SDL2_image needs its PNG and JPEG decoders loaded once, whichever thread
+// decodes first.
 void ensureImageLibrary()
 {
-    static bool ready = false;
-    if (!ready) {
-        IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
-        ready = true;
-    }
+    static std::once_flag ready;
+    std::call_once(ready, [] { IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG); });
 }
 } // namespace
 
-bool CCImage::initWithImageFile(const std::string& fullPath)
+bool CCImage::decodeFile(const std::string& fullPath, std::vector<unsigned char>& rgba, int& width, int& height,
+                         std::string& why)
 {
     ensureImageLibrary();
     SDL_Surface* surface = IMG_Load(fullPath.c_str());
     if (!surface) {
-        CCLog("CCImage: cannot load image %s", fullPath.c_str());
+        why = "cannot load image " + fullPath;
         return false;
     }
-    return fromSurface(surface, fullPath.c_str());
+    if (!pixelsOfSurface(surface, rgba, width, height)) {
+        why = "cannot convert image " + fullPath;
+        return false;
+    }
+    return true;
+}
+
+bool CCImage::initWithImageFile(const std::string& fullPath)
+{
+    std::vector<unsigned char> rgba;
+    int width = 0, height = 0;
+    std::string why;
+    if (!decodeFile(fullPath, rgba, width, height, why)) {
+        CCLog("CCImage: %s", why.c_str());
+        return false;
+    }
+    return initWithPixels(std::move(rgba), width, height);
 }
 
 bool CCImage::initWithImageData(const unsigned char* data, size_t length)
@@ -43,7 +59,13 @@ bool CCImage::initWithImageData(const unsigned char* data, size_t length)
         CCLog("CCImage: cannot decode image data (%lu bytes)", static_cast<unsigned long>(length));
         return false;
     }
-    return fromSurface(surface, "image data");
+    std::vector<unsigned char> rgba;
+    int width = 0, height = 0;
+    if (!pixelsOfSurface(surface, rgba, width, height)) {
+        CCLog("CCImage: cannot convert image image data");
+        return false;
+    }
+    return initWithPixels(std::move(rgba), width, height);
 }
 
 bool CCImage::initWithRGBA(const unsigned char* rgba, int width, int height)
@@ -58,22 +80,41 @@ bool CCImage::initWithRGBA(const unsigned char* rgba, int width, int height)
     return true;
 }
 
-bool CCImage::fromSurface(SDL_Surface* surface, const char* what)
+bool CCImage::initWithPixels(std::vector<unsigned char>&& rgba, int width, int height)
+{
+    if (width <= 0 || height <= 0 || rgba.size() != static_cast<size_t>(width) * height * 4) {
+        CCLog("CCImage: empty pixel buffer");
+        return false;
+    }
+    m_width = width;
+    m_height = height;
+    m_pixels = std::move(rgba);
+    return true;
+}
+
+std::vector<unsigned char> CCImage::takePixels()
+{
+    m_width = m_height = 0;
+    std::vector<unsigned char> out;
+    out.swap(m_pixels);
+    return out;
+}
+
+bool CCImage::pixelsOfSurface(SDL_Surface* surface, std::vector<unsigned char>& pixels, int& width, int& height)
 {
     SDL_Surface* rgba = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ABGR8888, 0);
     SDL_FreeSurface(surface);
     if (!rgba || rgba->w <= 0 || rgba->h <= 0) {
         if (rgba) SDL_FreeSurface(rgba);
-        CCLog("CCImage: cannot convert image %s", what);
         return false;
     }
-    m_width = rgba->w;
-    m_height = rgba->h;
-    m_pixels.resize(static_cast<size_t>(m_width) * m_height * 4);
+    width = rgba->w;
+    height = rgba->h;
+    pixels.resize(static_cast<size_t>(width) * height * 4);
     SDL_LockSurface(rgba);
-    for (int y = 0; y < m_height; ++y) {
+    for (int y = 0; y < height; ++y) {
         const unsigned char* row = static_cast<const unsigned char*>(rgba->pixels) + y * rgba->pitch;
-        std::memcpy(&m_pixels[static_cast<size_t>(y) * m_width * 4], row, static_cast<size_t>(m_width) * 4);
+        std::memcpy(&pixels[static_cast<size_t>(y) * width * 4], row, static_cast<size_t>(width) * 4);
     }
     SDL_UnlockSurface(rgba);
     SDL_FreeSurface(rgba);

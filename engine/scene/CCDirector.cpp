@@ -212,12 +212,14 @@ void CCDirector::end()
 
 void CCDirector::mainLoop(float dt)
 {
+    bool sceneLeft = false;
     if (!m_bInvalid && !m_bEnded) {
         m_fDeltaTime = dt < 0 ? 0 : dt;
         m_dTotalTime += m_fDeltaTime;
         ++m_uTotalFrames;
         if (m_pNextScene) {
             setNextScene();
+            sceneLeft = true;
         }
         if (!m_bPaused) {
             m_pScheduler->update(m_fDeltaTime);
@@ -229,6 +231,10 @@ void CCDirector::mainLoop(float dt)
         }
     }
     CCPoolManager::sharedPoolManager()->pop();
+    // The scene that left is gone with the pool.
+    if (sceneLeft && m_bPurgeOnSceneChange) {
+        purgeCachedData();
+    }
 }
 
 // ---- Drawing on demand ------------------------------------------------------------------

@@ -111,6 +111,12 @@ public:
     CCTouchDispatcher* getTouchDispatcher() const { return m_pTouchDispatcher; }
     // Drops cached textures, frames and fonts that nothing uses.
     void purgeCachedData();
+    // When on, purgeCachedData runs by itself whenever a scene has left the
+    // stage, at the end of the frame that let it go: what only the screen
+    // that left was showing does not stay in memory. Off unless the
+    // application turns it on.
+    void setPurgeCachesOnSceneChange(bool on) { m_bPurgeOnSceneChange = on; }
+    bool isPurgingCachesOnSceneChange() const { return m_bPurgeOnSceneChange; }
     // Caches register here so the director need not know them.
     void addCachePurger(std::function<void()> purger);
 
@@ -143,6 +149,7 @@ private:
     bool m_bDepthTest = false;
     bool m_bDisplayStats = false;
     bool m_bDrawOnDemand = false;
+    bool m_bPurgeOnSceneChange = false;
 };
 
 } // namespace cc
