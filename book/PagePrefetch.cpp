@@ -1,6 +1,7 @@
 // Page pictures found by walking the layout's JSON the way the layout reader
-// names them: a picture data object with resource type 0 is a file beside
-// the layout, and every sheet in "textures" brings its own picture.
+// names them: a picture data object with resource type 0 (older files: a
+// plain picture name, unless the widget uses merged textures) is a file
+// beside the layout, and every sheet in "textures" brings its own picture.
 #include "book/PagePrefetch.h"
 
 #include "book/BookPaths.h"
@@ -41,8 +42,8 @@ std::map<std::string, std::vector<std::string>>& picturesByLayout()
     return pictures;
 }
 
-void collectFilePictures(const Json::Value& node, const std::string& folder, int depth,
-                         std::vector<std::string>& out)
+// Newer files: picture data objects anywhere in a widget's options.
+void collectDataPictures(const Json::Value& node, const std::string& folder, int depth, std::vector<std::string>& out)
 {
     if (depth > kMaxDepth) return;
     if (node.isObject()) {
@@ -50,12 +51,38 @@ void collectFilePictures(const Json::Value& node, const std::string& folder, int
         const Json::Value& type = node["resourceType"];
         const bool fromFile = type.isNull() || (type.isInt() && type.asInt() == kFileResource);
         if (path.isString() && fromFile && isPictureFile(path.asString())) out.push_back(folder + path.asString());
-        for (const std::string& key : node.getMemberNames()) {
-            const Json::Value& member = node[key];
-            if (member.isObject() || member.isArray()) collectFilePictures(member, folder, depth + 1, out);
-        }
+        for (const std::string& key : node.getMemberNames()) collectDataPictures(node[key], folder, depth + 1, out);
     } else if (node.isArray()) {
-        for (const Json::Value& element : node) collectFilePictures(element, folder, depth + 1, out);
+        for (const Json::Value& element : node) collectDataPictures(element, folder, depth + 1, out);
+    }
+}
+
+// Older files: picture names as plain strings, unless the widget takes them
+// from its sprite sheets.
+void collectPlainPictures(const Json::Value& options, const std::string& folder, std::vector<std::string>& out)
+{
+    if (!options.isObject()) return;
+    const Json::Value& merged = options["useMergedTexture"];
+    if (merged.isBool() && merged.asBool()) return;
+    for (const std::string& key : options.getMemberNames()) {
+        const Json::Value& value = options[key];
+        if (value.isString() && isPictureFile(value.asString())) out.push_back(folder + value.asString());
+    }
+}
+
+void collectWidgetPictures(const Json::Value& widget, const std::string& folder, bool plain, int depth,
+                           std::vector<std::string>& out)
+{
+    if (depth > kMaxDepth || !widget.isObject()) return;
+    const Json::Value& options = widget["options"];
+    if (plain) {
+        collectPlainPictures(options, folder, out);
+    } else {
+        collectDataPictures(options, folder, 0, out);
+    }
+    const Json::Value& children = widget["children"];
+    if (children.isArray()) {
+        for (const Json::Value& child : children) collectWidgetPictures(child, folder, plain, depth + 1, out);
     }
 }
 
@@ -88,7 +115,9 @@ std::vector<std::string> readPictures(const std::string& layoutPath)
             if (!picture.empty()) pictures.push_back(picture);
         }
     }
-    collectFilePictures(document["widgetTree"], folder, 0, pictures);
+    const Json::Value& version = document["version"];
+    const bool plain = cc::CCSGUIReader::namesPicturesPlainly(version.isString() ? version.asCString() : nullptr);
+    collectWidgetPictures(document["widgetTree"], folder, plain, 0, pictures);
     return pictures;
 }
 
