@@ -98,7 +98,7 @@ bool SDLWindowBackend::open(const char* title, int width, int height)
     s_retiredRenderer = nullptr;
     int dw = width, dh = height;
     SDL_GL_GetDrawableSize(m_window, &dw, &dh);
-    m_renderer = CCRenderer::create(dw, dh);
+    m_renderer = CCRenderer::create(dw, dh, /*drawIntoWindow=*/!m_hidden);
     if (!m_renderer) {
         close();
         return false;

@@ -32,9 +32,10 @@ ccBlendFunc ccBlendFuncAlpha()
 CCRenderer* CCRenderer::current() { return s_current; }
 unsigned int CCRenderer::contextGeneration() { return s_generation; }
 
-CCRenderer* CCRenderer::create(int framebufferWidth, int framebufferHeight)
+CCRenderer* CCRenderer::create(int framebufferWidth, int framebufferHeight, bool drawIntoWindow)
 {
     CCRenderer* renderer = new CCRenderer();
+    renderer->m_drawIntoWindow = drawIntoWindow;
     ++s_generation;
     s_current = renderer;
     renderer->m_active = true;
@@ -48,6 +49,12 @@ CCRenderer* CCRenderer::create(int framebufferWidth, int framebufferHeight)
 
 bool CCRenderer::makeMainFramebuffer(int width, int height)
 {
+    if (m_drawIntoWindow) {
+        // The window's own framebuffer (name 0) is the main one.
+        m_fbWidth = width;
+        m_fbHeight = height;
+        return true;
+    }
     glGenTextures(1, &m_offscreenColor);
     glBindTexture(GL_TEXTURE_2D, m_offscreenColor);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -144,6 +151,7 @@ void CCRenderer::present()
 {
     if (!m_active) return;
     flush();
+    if (m_drawIntoWindow) return; // already in the window's back buffer
     glBindFramebuffer(GL_READ_FRAMEBUFFER, m_offscreenFbo);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glBlitFramebuffer(0, 0, m_fbWidth, m_fbHeight, 0, 0, m_fbWidth, m_fbHeight, GL_COLOR_BUFFER_BIT, GL_NEAREST);
