@@ -7,6 +7,8 @@
 #include "app/SimulateRunner.h"
 #include "app/WindowSize.h"
 
+#include "book/PagePrefetch.h"
+
 #include "platform/CCApplication.h"
 #include "platform/CCEGLView.h"
 #include "platform/CCFileUtils.h"
@@ -40,6 +42,8 @@ int runQuibo(const std::vector<std::string>& args)
     }
 
     useResourceDirectory(line.resourcesDir);
+    // The main menu's pictures decode in the background while the window opens.
+    PagePrefetch::mainMenuComing();
     AppDelegate app;
     cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
     view->setViewName(kViewName);

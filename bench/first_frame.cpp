@@ -7,7 +7,10 @@
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/first_frame
 //
 // quibo reports its first frame through its frame log (QUIBO_FRAME_LOG); the
-// bare program prints the same clock's time on its standard output.
+// bare program prints the same clock's time on its standard output. With
+// --quibo=PATH (repeatable) other builds are measured in the same rounds
+// (quibo2_ms, ratio2, ...), for a before-and-after comparison on one machine
+// state; --rounds=N sets the number of rounds (default 8).
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_opengl.h>
 #include <benchmark/benchmark.h>
@@ -35,7 +38,7 @@ namespace {
 const char* const kBareFlag = "--bare-window";
 // The reader's window on a 1000-pixel screen.
 const int kWidth = 714, kHeight = 940;
-const int kRounds = 8;
+const int kDefaultRounds = 8;
 const double kTimeoutSeconds = 20;
 
 double monotonicNow()
@@ -143,14 +146,14 @@ Start startBare(const std::string& self)
     return s;
 }
 
-Start startQuibo()
+Start startQuibo(const std::string& binary)
 {
     char logPath[] = "/tmp/quibo-first-frame-XXXXXX";
     const int fd = mkstemp(logPath);
     if (fd < 0) return Start();
     close(fd);
     const int devnull = open("/dev/null", O_WRONLY);
-    Start s = measure({QUIBO_BINARY}, {std::string("QUIBO_FRAME_LOG=") + logPath}, devnull, [&](double& at) {
+    Start s = measure({binary}, {std::string("QUIBO_FRAME_LOG=") + logPath}, devnull, [&](double& at) {
         std::ifstream log(logPath);
         std::string word;
         double t = 0;
@@ -176,6 +179,8 @@ double median(std::vector<double> v)
 }
 
 std::string s_self;
+std::vector<std::string> s_binaries;
+int s_rounds = kDefaultRounds;
 
 void BM_StartToFirstFrame(benchmark::State& state)
 {
@@ -183,37 +188,36 @@ void BM_StartToFirstFrame(benchmark::State& state)
         state.SkipWithError("no display: run under xvfb-run");
         return;
     }
-    std::vector<double> bare, quibo, bareRss, quiboRss;
+    const size_t programs = s_binaries.size() + 1; // the bare window first
+    std::vector<std::vector<double>> ms(programs), rss(programs);
     for (auto _ : state) {
-        for (int round = 0; round < kRounds; ++round) {
-            // Alternate which goes first, so neither always meets a warm cache.
-            for (int k = 0; k < 2; ++k) {
-                if ((round + k) % 2 == 0) {
-                    const Start b = startBare(s_self);
-                    if (b.seconds >= 0) {
-                        bare.push_back(b.seconds * 1000);
-                        bareRss.push_back(b.rssMb);
-                    }
-                } else {
-                    const Start q = startQuibo();
-                    if (q.seconds >= 0) {
-                        quibo.push_back(q.seconds * 1000);
-                        quiboRss.push_back(q.rssMb);
-                    }
+        for (int round = 0; round < s_rounds; ++round) {
+            // Each round starts with another program, so none always meets a warm cache.
+            for (size_t k = 0; k < programs; ++k) {
+                const size_t which = (static_cast<size_t>(round) + k) % programs;
+                const Start s = which == 0 ? startBare(s_self) : startQuibo(s_binaries[which - 1]);
+                if (s.seconds >= 0) {
+                    ms[which].push_back(s.seconds * 1000);
+                    rss[which].push_back(s.rssMb);
                 }
             }
         }
-        state.SetIterationTime(median(quibo) / 1000.0);
+        state.SetIterationTime(median(ms[1]) / 1000.0);
     }
-    if (bare.empty() || quibo.empty()) {
-        state.SkipWithError("a program showed no frame");
-        return;
+    for (const auto& m : ms) {
+        if (m.empty()) {
+            state.SkipWithError("a program showed no frame");
+            return;
+        }
     }
-    state.counters["bare_ms"] = median(bare);
-    state.counters["quibo_ms"] = median(quibo);
-    state.counters["ratio"] = median(quibo) / median(bare);
-    state.counters["bare_rss_mb"] = median(bareRss);
-    state.counters["quibo_rss_mb"] = median(quiboRss);
+    state.counters["bare_ms"] = median(ms[0]);
+    state.counters["bare_rss_mb"] = median(rss[0]);
+    for (size_t b = 1; b < programs; ++b) {
+        const std::string suffix = b == 1 ? "" : std::to_string(b);
+        state.counters["quibo" + suffix + "_ms"] = median(ms[b]);
+        state.counters["quibo" + suffix + "_rss_mb"] = median(rss[b]);
+        state.counters["ratio" + suffix] = median(ms[b]) / median(ms[0]);
+    }
 }
 BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
@@ -225,6 +229,20 @@ int main(int argc, char** argv)
     char self[4096];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
     s_self = n > 0 ? std::string(self, static_cast<size_t>(n)) : std::string(argv[0]);
+    // Our own options; the rest is the benchmark library's.
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--quibo=", 8) == 0) {
+            s_binaries.push_back(argv[i] + 8);
+        } else if (std::strncmp(argv[i], "--rounds=", 9) == 0) {
+            s_rounds = std::max(1, std::atoi(argv[i] + 9));
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    if (s_binaries.empty()) s_binaries.push_back(QUIBO_BINARY);
+    argc = static_cast<int>(rest.size());
+    argv = rest.data();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

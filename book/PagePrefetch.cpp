@@ -128,13 +128,19 @@ bool inStory(int page)
 }
 } // namespace
 
-const std::vector<std::string>& PagePrefetch::picturesOfPage(int page)
+const std::vector<std::string>& PagePrefetch::picturesOfPage(int page) { return picturesOfLayout(pageLayoutPath(page)); }
+
+const std::vector<std::string>& PagePrefetch::picturesOfLayout(const std::string& layoutPath)
 {
-    const std::string layout = pageLayoutPath(page);
     auto& known = picturesByLayout();
-    auto found = known.find(layout);
-    if (found == known.end()) found = known.emplace(layout, readPictures(layout)).first;
+    auto found = known.find(layoutPath);
+    if (found == known.end()) found = known.emplace(layoutPath, readPictures(layoutPath)).first;
     return found->second;
+}
+
+void PagePrefetch::mainMenuComing()
+{
+    cc::CCTextureCache::sharedTextureCache()->prefetchImages(picturesOfLayout(mainMenuLayoutPath()));
 }
 
 void PagePrefetch::wantPages(const std::vector<int>& pages)

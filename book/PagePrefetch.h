@@ -19,6 +19,8 @@ public:
     static void mainMenuShown();
     // The selection grid shows entries for pages first..last.
     static void gridShown(int first, int last);
+    // Start-up: the main menu comes first; its pictures decode while the window opens.
+    static void mainMenuComing();
 
     // The pages whose pictures are wanted soon, replacing the earlier ones.
     static void wantPages(const std::vector<int>& pages);
@@ -26,6 +28,8 @@ public:
     // them; read once per run. Empty when the layout cannot be read (building
     // the page says why).
     static const std::vector<std::string>& picturesOfPage(int page);
+    // The same for any layout file (a path as the layout reader takes it).
+    static const std::vector<std::string>& picturesOfLayout(const std::string& layoutPath);
     // Forgets what was read (tests that change the book's files).
     static void forget();
 };

@@ -22,6 +22,9 @@ public:
     // volume is already within 0..1; it applies to this and later tracks.
     virtual void setVolume(float volume) = 0;
     virtual float volume() const = 0;
+    // Gets the output ready now instead of at the first play (opening a
+    // sound device can take a while). Nothing to do by default.
+    virtual void prepare() {}
 };
 
 } // namespace cc

@@ -1,7 +1,8 @@
 // The backend that really plays: MP3 through SDL2_mixer's music channel on
 // the shared MixerDevice (silently on the dummy driver when there is no sound
-// card). The device opens when the backend is made, which SimpleAudioEngine
-// does on its first use, so the first narration does not pay for it.
+// card). The device opens on prepare() or at the first play, whichever comes
+// first: start-up prepares it once the first frame is shown, so neither the
+// first frame nor the first narration waits for it.
 #pragma once
 
 #include "audio/AudioBackend.h"
@@ -23,6 +24,7 @@ public:
     bool isPlaying() const override;
     void setVolume(float volume) override;
     float volume() const override { return m_volume; }
+    void prepare() override;
 
 private:
     bool ensureDevice(std::string& error);

@@ -28,6 +28,8 @@ public:
     // 0 is silent, 1 full volume; values outside are clamped.
     void setBackgroundMusicVolume(float volume);
     float getBackgroundMusicVolume();
+    // Opens the sound output now rather than at the first play.
+    void prepareOutput();
 
     // Replaces the backend (the old one is stopped and destroyed). Null puts
     // the default real backend back on next use.

@@ -10,6 +10,7 @@
 #include "platform/WindowBackend.h"
 #include "scene/CCDirector.h"
 #include "scene/CCTouchDispatcher.h"
+#include "text/CCFontResolver.h"
 
 #include <algorithm>
 #include <malloc.h>
@@ -179,6 +180,8 @@ int CCApplication::run()
     mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
     std::unique_ptr<FrameLog> frameLog = FrameLog::fromEnvironment();
     if (frameLog) frameLog->mark("run");
+    // The first screen's labels need the font list; it loads while the window opens.
+    CCFontResolver::shared()->loadInBackground();
     CCEGLView* view = CCEGLView::sharedOpenGLView();
     if (!view->getBackend()) {
         std::unique_ptr<WindowBackend> backend = createPlatformWindowBackend();
