@@ -72,16 +72,15 @@ void CCTransitionPageTurn::visit()
         return;
     }
     const float t = m_bBack ? 1.0f - m_fProgress : m_fProgress;
-    CCTransitionGrid& still = m_bBack ? m_outGrid : m_inGrid;
     CCTransitionGrid& moving = m_bBack ? m_inGrid : m_outGrid;
-    // Both pages are drawn again only when something on them changed.
-    const bool changed = CCDirector::needsRedraw();
-    if (!still.captureIfStale(renderer, m_bBack ? m_pOutScene : m_pInScene, changed) ||
-        !moving.captureIfStale(renderer, m_bBack ? m_pInScene : m_pOutScene, changed)) {
+    // The moving page is drawn into a texture again only when something on
+    // it changed. The page that stays lies flat under it: drawn as it is, it
+    // costs what drawing a texture of it would, without making one first.
+    if (!moving.captureIfStale(renderer, m_bBack ? m_pInScene : m_pOutScene, CCDirector::needsRedraw())) {
         CCTransitionScene::visit();
         return;
     }
-    still.drawFlat(renderer);
+    (m_bBack ? m_pOutScene : m_pInScene)->visit();
     moving.drawWarped(renderer, kGridCols, kGridRows, [t](float x, float y) { return curl(x, y, t); });
 }
 
