@@ -73,12 +73,15 @@ private:
     {
         CCTouchDispatcher* touches = m_director->getTouchDispatcher();
         const unsigned long before = touches->getDispatchCount();
+        // A touch is stamped before it is handled: what it starts (a page
+        // built, a scene replaced) counts towards the wait for its frame.
+        const double polledAt = m_log ? FrameLog::now() : 0;
         if (WindowBackend* backend = m_view->getBackend()) {
             backend->pollEvents(m_view);
         } else if (s_quitSignalled) {
             m_director->end();
         }
-        if (m_log && touches->getDispatchCount() != before) m_log->touch();
+        if (m_log && touches->getDispatchCount() != before) m_log->mark("touch", polledAt);
     }
 
     // One director frame with the time since the last one (at most maxDelta).

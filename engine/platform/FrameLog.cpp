@@ -33,9 +33,9 @@ double FrameLog::now()
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-void FrameLog::mark(const char* what)
+void FrameLog::mark(const char* what, double seconds)
 {
-    std::fprintf(m_file, "%s %.6f\n", what, now());
+    std::fprintf(m_file, "%s %.6f\n", what, seconds);
     std::fflush(m_file);
 }
 

@@ -22,7 +22,8 @@ public:
 
     // "<what> <seconds>" with the monotonic clock's seconds; flushed at once
     // so a tool can follow the file while the program runs.
-    void mark(const char* what);
+    void mark(const char* what) { mark(what, now()); }
+    void mark(const char* what, double seconds);
     void frame() { mark("frame"); }
     void touch() { mark("touch"); }
     // The closing line: "end frames=<presented> ticks=<loop frames>".

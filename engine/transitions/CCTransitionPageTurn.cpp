@@ -80,6 +80,20 @@ void CCTransitionPageTurn::visit()
         CCTransitionScene::visit();
         return;
     }
+    if (!m_bFirstFrameDrawn) {
+        // One frame into the turn the outgoing page still lies flat over the
+        // other (forwards its corner has hardly lifted, backwards the
+        // incoming page is still folded away). Showing just that spares the
+        // first frame, which follows the building of the new page, drawing
+        // both pages; the page that stays is drawn from the next frame on.
+        m_bFirstFrameDrawn = true;
+        if (m_bBack) {
+            m_pOutScene->visit();
+        } else {
+            moving.drawFlat(renderer);
+        }
+        return;
+    }
     (m_bBack ? m_pOutScene : m_pInScene)->visit();
     moving.drawWarped(renderer, kGridCols, kGridRows, [t](float x, float y) { return curl(x, y, t); });
 }

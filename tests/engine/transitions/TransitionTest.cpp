@@ -185,6 +185,32 @@ TEST_F(PageTurnRender, HalfWayThroughAPageTurnBothScenesAreVisible)
     }
 }
 
+TEST_F(PageTurnRender, TheFirstFrameOfATurnShowsTheOutgoingPageAndTheSecondBothPages)
+{
+    for (bool backwards : {false, true}) {
+        CCScene* first = CCScene::create();
+        first->addChild(CCLayerColor::create(ccc4(255, 0, 0, 255)));
+        driver->show(first);
+        CCScene* second = CCScene::create();
+        second->addChild(CCLayerColor::create(ccc4(0, 0, 255, 255)));
+        driver->director()->replaceScene(CCTransitionPageTurn::create(0.5f, second, backwards));
+        driver->step();
+        for (const CCPoint& p : {CCPoint(5, 5), CCPoint(320, 480), CCPoint(635, 5), CCPoint(635, 955)}) {
+            EXPECT_TRUE(rendertest::near(at(p.x, p.y), 255, 0, 0)) << "backwards=" << backwards << " at " << p.x
+                                                                    << "," << p.y;
+        }
+        // A few frames on, the incoming page shows where the curl uncovers it.
+        driver->step(6);
+        std::vector<unsigned char> rgba;
+        int w = 0, h = 0;
+        ASSERT_TRUE(CCFrameCapture::readFrame(rgba, w, h));
+        size_t blue = 0;
+        for (size_t i = 0; i + 3 < rgba.size(); i += 4) blue += rgba[i + 2] > 150 && rgba[i] < 60;
+        EXPECT_GT(blue, 0u) << "backwards=" << backwards;
+        driver->advance(0.6);
+    }
+}
+
 TEST_F(PageTurnRender, APageThatChangesWhileTurningIsShownChangedInTheNextFrame)
 {
     // The pages are drawn into textures once and reused while they stand
