@@ -12,9 +12,9 @@
 #include "scene/CCTouchDispatcher.h"
 #include "text/CCFontResolver.h"
 
-#include <algorithm>
 #include <malloc.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>

@@ -32,6 +32,12 @@ void CCImageDecoder::startWorker()
     if (!m_worker.joinable()) m_worker = std::thread([this] { work(); });
 }
 
+void CCImageDecoder::drop(std::map<std::string, Picture>::iterator it)
+{
+    m_readyBytes -= it->second.rgba.size();
+    m_pictures.erase(it);
+}
+
 void CCImageDecoder::want(const std::vector<std::string>& fullPaths)
 {
     bool queued = false;
@@ -40,7 +46,8 @@ void CCImageDecoder::want(const std::vector<std::string>& fullPaths)
         for (auto it = m_pictures.begin(); it != m_pictures.end();) {
             if (std::find(fullPaths.begin(), fullPaths.end(), it->first) == fullPaths.end()) {
                 // A decode under way finds its picture gone and drops the pixels.
-                it = m_pictures.erase(it);
+                auto gone = it++;
+                drop(gone);
             } else {
                 ++it;
             }
@@ -56,7 +63,8 @@ void CCImageDecoder::want(const std::vector<std::string>& fullPaths)
         }
         if (queued) startWorker();
     }
-    if (queued) m_wake.notify_one();
+    // Dropped pictures may have made room too.
+    m_wake.notify_one();
 }
 
 bool CCImageDecoder::take(const std::string& fullPath, std::vector<unsigned char>& rgba, int& width, int& height)
@@ -67,7 +75,7 @@ bool CCImageDecoder::take(const std::string& fullPath, std::vector<unsigned char
     if (it->second.state == State::Queued) {
         // Waiting behind other pictures would cost more than decoding it now.
         m_queue.erase(std::remove(m_queue.begin(), m_queue.end(), fullPath), m_queue.end());
-        m_pictures.erase(it);
+        drop(it);
         return false;
     }
     m_settled.wait(lock, [&] {
@@ -78,11 +86,15 @@ bool CCImageDecoder::take(const std::string& fullPath, std::vector<unsigned char
     if (it == m_pictures.end()) return false;
     const bool ready = it->second.state == State::Ready;
     if (ready) {
+        m_readyBytes -= it->second.rgba.size();
         rgba = std::move(it->second.rgba);
+        it->second.rgba.clear();
         width = it->second.width;
         height = it->second.height;
     }
-    m_pictures.erase(it);
+    drop(it);
+    lock.unlock();
+    m_wake.notify_one(); // room for the next picture
     return ready;
 }
 
@@ -102,18 +114,16 @@ size_t CCImageDecoder::readyCount() const
 size_t CCImageDecoder::readyBytes() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    size_t bytes = 0;
-    for (const auto& p : m_pictures) bytes += p.second.rgba.size();
-    return bytes;
+    return m_readyBytes;
 }
 
 void CCImageDecoder::waitUntilDone()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_settled.wait(lock, [this] {
-        return std::none_of(m_pictures.begin(), m_pictures.end(), [](const auto& p) {
-            return p.second.state == State::Queued || p.second.state == State::Decoding;
-        });
+        const bool busy = std::any_of(m_pictures.begin(), m_pictures.end(),
+                                      [](const auto& p) { return p.second.state == State::Decoding; });
+        return !busy && (m_queue.empty() || m_readyBytes >= kStoreBytes);
     });
 }
 
@@ -121,7 +131,7 @@ void CCImageDecoder::work()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
+        m_wake.wait(lock, [this] { return m_stop || (!m_queue.empty() && m_readyBytes < kStoreBytes); });
         if (m_stop) return;
         const std::string path = m_queue.front();
         m_queue.pop_front();
@@ -138,6 +148,7 @@ void CCImageDecoder::work()
         it = m_pictures.find(path);
         if (it != m_pictures.end() && it->second.state == State::Decoding) {
             it->second = std::move(done);
+            m_readyBytes += it->second.rgba.size();
         }
         m_settled.notify_all();
     }

@@ -37,8 +37,15 @@ public:
     // Pictures whose pixels are ready, and their size in bytes.
     size_t readyCount() const;
     size_t readyBytes() const;
-    // Blocks until every wanted picture is decoded (tests and benchmarks).
+    // Blocks until every wanted picture is decoded, or waits for room in the
+    // store (tests and benchmarks).
     void waitUntilDone();
+
+    // Decoded pixels waiting to be taken stay under this many bytes: the
+    // worker decodes the next wanted picture only while there is room, so a
+    // long list (a grid of many pages) cannot fill the memory. The pictures
+    // without room are decoded when room is made, or by the caller.
+    static constexpr size_t kStoreBytes = 16u * 1024 * 1024;
 
 private:
     CCImageDecoder() = default;
@@ -54,12 +61,14 @@ private:
 
     void work();
     void startWorker();
+    void drop(std::map<std::string, Picture>::iterator it);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;    // the worker: something queued, or stop
     std::condition_variable m_settled; // the engine thread: a decode finished
     std::map<std::string, Picture> m_pictures; // what is wanted, by full path
     std::deque<std::string> m_queue;           // decoding order
+    size_t m_readyBytes = 0;                   // pixels held in m_pictures
     std::thread m_worker;
     bool m_stop = false;
 };

@@ -85,5 +85,39 @@ TEST(ImageDecoder, WantedPicturesAreDecodedInTheBackgroundAndTakenOnce)
     for (const std::string& f : {a, b, c, broken}) std::remove(f.c_str());
 }
 
+TEST(ImageDecoder, ReadyPixelsStayWithinTheStoreAndTakingMakesRoomForTheNext)
+{
+    CCImageDecoder& decoder = CCImageDecoder::shared();
+    decoder.want({});
+    // Six pictures of 4.8 MB: more than the store holds.
+    const int w = 1200, h = 1000;
+    const size_t bytes = static_cast<size_t>(w) * h * 4;
+    std::vector<std::string> big;
+    for (int i = 0; i < 6; ++i) {
+        big.push_back(tempPath("decoder-big-" + std::to_string(i) + ".png"));
+        ASSERT_TRUE(writePNG(big.back(), w, h, [i](int x, int y) { return ccc4(i * 40, x % 256, y % 256, 255); }));
+    }
+    decoder.want(big);
+    decoder.waitUntilDone();
+    const size_t first = decoder.readyCount();
+    EXPECT_GE(first, 1u);
+    EXPECT_LT(first, big.size());
+    // The worker stops once the store is full: at most one picture beyond it.
+    EXPECT_LT(decoder.readyBytes(), CCImageDecoder::kStoreBytes + bytes);
+    // Taking the first ready one lets the next be decoded.
+    std::vector<unsigned char> pixels;
+    int pw = 0, ph = 0;
+    ASSERT_TRUE(decoder.take(big[0], pixels, pw, ph));
+    EXPECT_EQ(pixels.size(), bytes);
+    decoder.waitUntilDone();
+    EXPECT_EQ(decoder.readyCount(), std::min(first, big.size() - 1));
+    EXPECT_TRUE(decoder.isWanted(big[first]));
+    // The ones never decoded are left to the caller.
+    EXPECT_FALSE(decoder.take(big.back(), pixels, pw, ph));
+    decoder.want({});
+    EXPECT_EQ(decoder.readyBytes(), 0u);
+    for (const std::string& f : big) std::remove(f.c_str());
+}
+
 } // namespace rendertest
 } // namespace cc
