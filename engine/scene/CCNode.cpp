@@ -219,12 +219,7 @@ void CCNode::setUserObject(CCObject* object)
 
 // ---- Transform ----------------------------------------------------------------
 
-void CCNode::markForRedraw()
-{
-    if (m_bRunning) {
-        CCDirector::setNeedsRedraw();
-    }
-}
+void CCNode::raiseRedrawMark() { CCDirector::setNeedsRedraw(); }
 
 void CCNode::markTransformDirty()
 {

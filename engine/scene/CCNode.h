@@ -152,7 +152,11 @@ public:
 protected:
     // Every change to what this node shows calls this: while the node is on
     // the stage the director's redraw mark goes up (see CCDirector::setNeedsRedraw).
-    void markForRedraw();
+    void markForRedraw()
+    {
+        if (m_bRunning) raiseRedrawMark();
+    }
+    static void raiseRedrawMark();
     void insertChild(CCNode* child, int zOrder);
     void detachChild(CCNode* child, bool cleanup);
     void childrenAlloc();
