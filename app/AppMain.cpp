@@ -11,12 +11,15 @@
 #include "app/WindowKeys.h"
 #include "app/WindowSize.h"
 
+#include "book/PagePrefetch.h"
+
 #include "platform/CCApplication.h"
 #include "platform/CCEGLView.h"
 #include "platform/CCFileUtils.h"
 #include "platform/DisplayMetrics.h"
 #include "platform/QuitSignals.h"
 #include "platform/WindowBackend.h"
+#include "text/CCFontResolver.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -75,6 +78,10 @@ int readInWindow(const CommandLine& line)
 {
     useResourceDirectory(line.resourcesDir);
     ReaderSession reader(line, ReaderSession::Settings::Read);
+    // The main menu's pictures decode and the font list loads in the
+    // background while the window opens.
+    PagePrefetch::mainMenuComing();
+    cc::CCFontResolver::shared()->loadInBackground();
     AppDelegate app;
     cc::CCEGLView* view = cc::CCEGLView::sharedOpenGLView();
     view->setViewName(kViewName);

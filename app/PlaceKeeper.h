@@ -43,6 +43,10 @@ public:
     // nothing changed for kQuietSeconds, so the flush to disk never falls in
     // the frames of a page-turn transition.
     void update(float dt) override;
+    // It only compares numbers that other work changes and counts its quiet
+    // time in the frames' own time, so it never keeps an idle loop awake (the
+    // loop still wakes at least twice a second).
+    bool isUpdateIdle() const override { return true; }
     static constexpr float kQuietSeconds = 0.75f;
 
     // The place file's path, empty until start() found the book.

@@ -7,6 +7,7 @@
 #include "book/MenuTestScene.h"
 #include "book/OpenPage.h"
 #include "book/ScreenKeys.h"
+#include "book/PagePrefetch.h"
 #include "book/StringTable.h"
 #include "book/VisibleArea.h"
 
@@ -122,6 +123,7 @@ bool MenuLayerMainMenu::init()
     m_menu->setPosition(cc::CCPoint(0, 0));
     addChild(m_menu.get());
     addChild(SelectionMenuKeys::create(this));
+    PagePrefetch::gridShown(paging.menuFirst, paging.menuNext - 1);
     return true;
 }
 

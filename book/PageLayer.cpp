@@ -5,6 +5,7 @@
 
 #include "book/BookPaths.h"
 #include "book/BookSettings.h"
+#include "book/PagePrefetch.h"
 #include "book/PageState.h"
 #include "book/ScreenKeys.h"
 #include "book/StringTable.h"
@@ -288,6 +289,7 @@ void PageLayer::onEnterTransitionDidFinish()
 {
     cc::CCLayer::onEnterTransitionDidFinish();
     cc::CCLog("%s: onEnterTransitionDidFinish", m_style.sceneName);
+    PagePrefetch::pageShown(bookSettings().currentPage);
 }
 
 void PageLayer::onExit()

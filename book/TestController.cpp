@@ -6,6 +6,7 @@
 #include "book/MenuTestScene.h"
 #include "book/MainMenuKeys.h"
 #include "book/OpenPage.h"
+#include "book/PagePrefetch.h"
 
 #include "audio/SimpleAudioEngine.h"
 #include "base/CCLog.h"
@@ -83,6 +84,7 @@ bool TestController::init()
     if (!book.readingStarted || book.currentPage < 0) hideButton(kContinueButton);
     if (book.wordMin < 1) hideButton(kWordButton);
     addChild(MainMenuKeys::create(getButtons()));
+    PagePrefetch::mainMenuShown();
     return true;
 }
 

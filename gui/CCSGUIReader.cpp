@@ -86,6 +86,11 @@ CCSGUIReader::~CCSGUIReader() = default;
 
 JsonFieldReader* CCSGUIReader::fields() const { return JsonFieldReader::shareReader(); }
 
+bool CCSGUIReader::namesPicturesPlainly(const char* version)
+{
+    return !version || versionNumber(version) <= kLastPlainNameVersion;
+}
+
 int CCSGUIReader::versionNumber(const char* version)
 {
     const size_t kMinLength = 7; // "0.0.0.0"
@@ -329,7 +334,7 @@ UIWidget* CCSGUIReader::readDocument(const char* path, const std::string& fullPa
 
     JsonFieldReader* f = fields();
     const char* version = f->getStringValue(&document, "version");
-    m_plainNames = !version || versionNumber(version) <= kLastPlainNameVersion;
+    m_plainNames = namesPicturesPlainly(version);
 
     const size_t slash = fullPath.rfind('/');
     m_fileDirectory = slash == std::string::npos ? std::string() : fullPath.substr(0, slash + 1);

@@ -60,6 +60,9 @@ public:
     // "a.b.c.d" as a*1000 + b*100 + c*10 + d; 0 for a string of 6 characters
     // or fewer. Missing parts and parts that are not numbers count 0.
     static int versionNumber(const char* version);
+    // Whether a file of this version names pictures by plain strings (and
+    // "useMergedTexture") instead of data objects with a resource type.
+    static bool namesPicturesPlainly(const char* version);
 
     // Inspection of the last read, for tools and tests.
     const std::string& getFileDirectory() const { return m_fileDirectory; }

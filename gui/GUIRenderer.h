@@ -11,7 +11,11 @@ class GUIRenderer : public CCNodeRGBA {
 public:
     static GUIRenderer* create();
 
-    void setEnabled(bool enabled) { m_bEnabled = enabled; }
+    void setEnabled(bool enabled)
+    {
+        m_bEnabled = enabled;
+        markForRedraw();
+    }
     bool isEnabled() const { return m_bEnabled; }
     void visit() override;
 

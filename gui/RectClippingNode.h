@@ -16,9 +16,17 @@ public:
     bool init() override;
     void setClippingSize(const CCSize& size);
     const CCSize& getClippingSize() const { return m_clippingSize; }
-    void setClippingEnabled(bool enabled) { m_bClippingEnabled = enabled; }
+    void setClippingEnabled(bool enabled)
+    {
+        m_bClippingEnabled = enabled;
+        markForRedraw();
+    }
     bool isClippingEnabled() const { return m_bClippingEnabled; }
-    void setEnabled(bool enabled) { m_bEnabled = enabled; }
+    void setEnabled(bool enabled)
+    {
+        m_bEnabled = enabled;
+        markForRedraw();
+    }
     bool isEnabled() const { return m_bEnabled; }
     void visit() override;
 

@@ -21,6 +21,9 @@ public:
     void onEnter() override;
     void onExit() override;
     void setVisible(bool visible) override;
+    // Screens schedule the layer's update, which has nothing to do: widgets
+    // that need frames register themselves. So it never keeps the loop awake.
+    bool isUpdateIdle() const override { return true; }
 
     // Appended after the engine layer's own operations.
     virtual void removeAllWidgets();

@@ -204,6 +204,16 @@ bool CCActionManager::isPaused(const CCObject* target) const
     return !m_pausedTargets.empty() && m_pausedTargets.count(const_cast<CCObject*>(target)) != 0;
 }
 
+bool CCActionManager::isUpdateIdle() const
+{
+    for (const Entry& e : m_entries) {
+        if (!e.removed && !isPaused(asObject(e.target))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void CCActionManager::update(float dt)
 {
     ++m_walkDepth;

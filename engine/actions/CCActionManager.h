@@ -35,6 +35,8 @@ public:
 
     // The scheduler calls this every frame.
     void update(float dt) override;
+    // Idle while no action runs on a target that is not paused.
+    bool isUpdateIdle() const override;
 
     size_t actionCount() const;
 

@@ -27,6 +27,9 @@ public:
     // track is time-stretched with its pitch kept: 0.5 lasts twice as long.
     virtual void setSpeed(float speed) = 0;
     virtual float speed() const = 0;
+    // Gets the output ready now instead of at the first play (opening a
+    // sound device can take a while). Nothing to do by default.
+    virtual void prepare() {}
 };
 
 } // namespace cc

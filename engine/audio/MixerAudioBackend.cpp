@@ -18,7 +18,9 @@ namespace {
 constexpr int kPlayOnce = 0;
 } // namespace
 
-MixerAudioBackend::MixerAudioBackend()
+MixerAudioBackend::MixerAudioBackend() = default;
+
+void MixerAudioBackend::prepare()
 {
     // A failure is logged by the device and reported again by each play.
     std::string ignored;

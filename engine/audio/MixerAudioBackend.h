@@ -1,9 +1,10 @@
 // The backend that really plays: MP3 through SDL2_mixer's music channel on
 // the shared MixerDevice (silently on the dummy driver when there is no sound
-// card). The device opens when the backend is made, which SimpleAudioEngine
-// does on its first use, so the first narration does not pay for it. At a
-// speed other than 1 the track is decoded ahead and streamed through the
-// time stretch in place of the mixer's own music player.
+// card). The device opens on prepare() or at the first play, whichever comes
+// first: start-up prepares it once the first frame is shown, so neither the
+// first frame nor the first narration waits for it. At a speed other than 1
+// the track is decoded ahead and streamed through the time stretch in place
+// of the mixer's own music player.
 #pragma once
 
 #include "audio/AudioBackend.h"
@@ -34,6 +35,7 @@ public:
     float volume() const override { return m_volume; }
     void setSpeed(float speed) override { m_speed = speed; }
     float speed() const override { return m_speed; }
+    void prepare() override;
 
 private:
     bool ensureDevice(std::string& error);

@@ -90,6 +90,8 @@ void SimpleAudioEngine::playBackgroundMusic(const char* path, bool /*loop*/)
 
 void SimpleAudioEngine::stopBackgroundMusic() { backend()->stop(); }
 
+void SimpleAudioEngine::prepareOutput() { backend()->prepare(); }
+
 bool SimpleAudioEngine::isBackgroundMusicPlaying() { return backend()->isPlaying(); }
 
 void SimpleAudioEngine::setBackgroundMusicVolume(float volume)

@@ -36,6 +36,8 @@ public:
     float getBackgroundMusicSpeed() const { return m_speed; }
     static constexpr float kMinMusicSpeed = 0.5f;
     static constexpr float kMaxMusicSpeed = 2.0f;
+    // Opens the sound output now rather than at the first play.
+    void prepareOutput();
 
     // Replaces the backend (the old one is stopped and destroyed). Null puts
     // the default real backend back on next use.

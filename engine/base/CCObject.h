@@ -43,6 +43,10 @@ public:
     virtual void acceptVisitor() {}
     // Called once a frame when the object is a scheduler update target.
     virtual void update(float dt) {}
+    // True while a call to update() would change nothing, so a frame loop with
+    // nothing else to do may sleep through frames. Targets that do not say are
+    // taken as busy on every frame.
+    virtual bool isUpdateIdle() const { return false; }
 
     unsigned int getUniqueID() const { return m_uID; }
 

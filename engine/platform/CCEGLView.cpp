@@ -169,6 +169,8 @@ bool CCEGLView::isInViewport(float px, float py) const
 
 void CCEGLView::frameChanged()
 {
+    // What the window shows must be drawn again at its new size or place.
+    CCDirector::setNeedsRedraw();
     if (m_frameChanged) {
         m_frameChanged();
     }

@@ -39,8 +39,11 @@ public:
     // the log. The name goes through fullPathForFilename first.
     int openBookFile(const std::string& fileName, BookFileKind kind, long long* size = nullptr,
                      std::string* whyRefused = nullptr) const;
-    // The whole book file through openBookFile; false plus one log line.
-    bool readBookFile(const std::string& fileName, BookFileKind kind, std::string& out) const;
+    // The whole book file through openBookFile; false plus one log line, or
+    // with whyRefused the reason there instead of the log (any thread may
+    // read a file named by its full path this way).
+    bool readBookFile(const std::string& fileName, BookFileKind kind, std::string& out,
+                      std::string* whyRefused = nullptr) const;
     static long long maxFileBytes(BookFileKind kind);
 
     // The whole file as new[]-allocated bytes the caller deletes with

@@ -119,11 +119,12 @@ int CCFileUtils::openBookFile(const std::string& fileName, BookFileKind kind, lo
     return fd;
 }
 
-bool CCFileUtils::readBookFile(const std::string& fileName, BookFileKind kind, std::string& out) const
+bool CCFileUtils::readBookFile(const std::string& fileName, BookFileKind kind, std::string& out,
+                               std::string* whyRefused) const
 {
     out.clear();
     long long size = 0;
-    const int fd = openBookFile(fileName, kind, &size);
+    const int fd = openBookFile(fileName, kind, &size, whyRefused);
     if (fd < 0) return false;
     // A file still growing is read only up to one byte past its bound, so
     // the bound holds whatever the writer does meanwhile.
@@ -149,7 +150,8 @@ bool CCFileUtils::readBookFile(const std::string& fileName, BookFileKind kind, s
     if (!ok) {
         const bool tooLarge = static_cast<long long>(out.size()) > limit;
         out.clear();
-        refuse(fullPathForFilename(fileName.c_str()), tooLarge ? "grew past its size bound while read" : "read error");
+        refuse(fullPathForFilename(fileName.c_str()), tooLarge ? "grew past its size bound while read" : "read error",
+               whyRefused);
     }
     return ok;
 }

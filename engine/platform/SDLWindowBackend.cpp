@@ -115,6 +115,13 @@ bool initDisplay()
     if (s_videoError.empty()) s_videoError = "SDL has no display driver";
     return false;
 }
+
+// Window events after which what the window shows must be drawn again.
+bool uncoversPicture(Uint8 event)
+{
+    return event == SDL_WINDOWEVENT_EXPOSED || event == SDL_WINDOWEVENT_SHOWN || event == SDL_WINDOWEVENT_RESTORED ||
+           event == SDL_WINDOWEVENT_SIZE_CHANGED || event == SDL_WINDOWEVENT_MAXIMIZED;
+}
 } // namespace
 
 bool initSDLVideo()
@@ -199,7 +206,7 @@ bool SDLWindowBackend::open(const char* title, int width, int height)
     s_retiredRenderer = nullptr;
     int dw = width, dh = height;
     SDL_GL_GetDrawableSize(m_window, &dw, &dh);
-    m_renderer = CCRenderer::create(dw, dh);
+    m_renderer = CCRenderer::create(dw, dh, /*drawIntoWindow=*/!m_hidden);
     if (!m_renderer) {
         m_lastError = "no renderer on the OpenGL context";
         close();
@@ -350,11 +357,21 @@ void SDLWindowBackend::syncSize(CCEGLView* view)
     }
     view->frameChanged();
 }
+void SDLWindowBackend::waitEvents(double seconds)
+{
+    // The event is left in the queue; only waking up is wanted here.
+    const int ms = seconds > 0 ? static_cast<int>(std::ceil(seconds * 1000.0)) : 0;
+    SDL_WaitEventTimeout(nullptr, ms);
+    // Waiting marks the end of a poll cycle in the queue; left there, it
+    // would end the next pollEvents before events queued after it.
+    SDL_FlushEvent(SDL_POLLSENTINEL);
+}
 
 void SDLWindowBackend::handleWindowEvent(const void* event, CCEGLView* view)
 {
     const SDL_WindowEvent& w = static_cast<const SDL_Event*>(event)->window;
     if (!m_window || w.windowID != SDL_GetWindowID(m_window)) return;
+    if (uncoversPicture(w.event)) CCDirector::setNeedsRedraw();
     CCApplication* app = CCApplication::sharedApplication();
     switch (w.event) {
     case SDL_WINDOWEVENT_CLOSE:

@@ -26,6 +26,7 @@ public:
     bool isOpen() const override { return m_window != nullptr; }
     bool hasGLContext() const override { return m_context != nullptr; }
     void pollEvents(CCEGLView* view) override;
+    void waitEvents(double seconds) override;
     void swapBuffers() override;
     void setTitle(const char* title) override;
     void setSize(int width, int height) override;

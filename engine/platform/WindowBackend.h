@@ -5,8 +5,10 @@
 
 #include "base/CCGeometry.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace cc {
 
@@ -23,6 +25,9 @@ public:
     virtual bool hasGLContext() const = 0;
     // Feeds pending window events to the view and the application.
     virtual void pollEvents(CCEGLView* view) = 0;
+    // Sleeps until a window event is waiting (it stays queued for
+    // pollEvents) or the time is up. Without events of its own, just sleeps.
+    virtual void waitEvents(double seconds);
     virtual void swapBuffers() = 0;
     virtual void setTitle(const char* title) = 0;
     virtual void setSize(int width, int height) = 0;
@@ -32,6 +37,11 @@ public:
     // Why the last open failed, in the window system's words.
     virtual std::string lastError() const { return std::string(); }
 };
+
+inline void WindowBackend::waitEvents(double seconds)
+{
+    if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
 
 // The real window of this platform (SDL); null when none can be made.
 std::unique_ptr<WindowBackend> createPlatformWindowBackend();

@@ -79,6 +79,7 @@ void CCClippingNode::setStencil(CCNode* stencil)
             m_pStencil->onEnterTransitionDidFinish();
         }
     }
+    markForRedraw();
 }
 
 void CCClippingNode::onEnter()

@@ -19,9 +19,17 @@ public:
     CCNode* getStencil() const { return m_pStencil; }
     void setStencil(CCNode* stencil);
     float getAlphaThreshold() const { return m_fAlphaThreshold; }
-    void setAlphaThreshold(float threshold) { m_fAlphaThreshold = threshold; }
+    void setAlphaThreshold(float threshold)
+    {
+        m_fAlphaThreshold = threshold;
+        markForRedraw();
+    }
     bool isInverted() const { return m_bInverted; }
-    void setInverted(bool inverted) { m_bInverted = inverted; }
+    void setInverted(bool inverted)
+    {
+        m_bInverted = inverted;
+        markForRedraw();
+    }
 
     // The stencil follows this node on and off the stage.
     void onEnter() override;

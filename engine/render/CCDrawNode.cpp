@@ -27,6 +27,7 @@ bool CCDrawNode::init()
 
 void CCDrawNode::addTriangle(const CCPoint& a, const CCPoint& b, const CCPoint& c, const ccColor4F& color)
 {
+    markForRedraw();
     const CCPoint* points[3] = {&a, &b, &c};
     for (const CCPoint* p : points) {
         ccV3F_C4B_T2F v;
@@ -96,6 +97,7 @@ void CCDrawNode::drawSegment(const CCPoint& from, const CCPoint& to, float radiu
 void CCDrawNode::clear()
 {
     m_vertices.clear();
+    markForRedraw();
 }
 
 void CCDrawNode::draw()

@@ -27,7 +27,11 @@ public:
     void clear();
     size_t vertexCount() const { return m_vertices.size(); }
 
-    void setBlendFunc(const ccBlendFunc& blend) { m_sBlendFunc = blend; }
+    void setBlendFunc(const ccBlendFunc& blend)
+    {
+        m_sBlendFunc = blend;
+        markForRedraw();
+    }
     const ccBlendFunc& getBlendFunc() const { return m_sBlendFunc; }
     void draw() override;
 

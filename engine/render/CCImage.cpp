@@ -10,19 +10,19 @@
 #include <SDL2/SDL_image.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstring>
+#include <mutex>
 
 namespace cc {
 
 namespace {
-// SDL2_image needs its PNG and JPEG decoders loaded once.
+// SDL2_image needs its PNG and JPEG decoders loaded once, whichever thread
+// decodes first.
 void ensureImageLibrary()
 {
-    static bool ready = false;
-    if (!ready) {
-        IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
-        ready = true;
-    }
+    static std::once_flag ready;
+    std::call_once(ready, [] { IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG); });
 }
 
 // The page budget: pixels left, and whether a budget is open at all.
@@ -55,53 +55,92 @@ CCPagePixelBudget::~CCPagePixelBudget()
     if (m_owner) s_budgetOpen = false;
 }
 
-bool CCImage::initWithImageFile(const std::string& fullPath)
+bool CCImage::readAndDecode(const std::string& fullPath, bool chargeBudget, std::vector<unsigned char>& rgba,
+                            int& width, int& height, std::string& why)
 {
     std::string bytes;
-    if (!CCFileUtils::sharedFileUtils()->readBookFile(fullPath, BookFileKind::Image, bytes)) {
-        return false; // the line names the file and the reason
+    std::string refused;
+    if (!CCFileUtils::sharedFileUtils()->readBookFile(fullPath, BookFileKind::Image, bytes, &refused)) {
+        why = "Book file " + fullPath + " refused: " + refused;
+        return false;
     }
-    return decode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), fullPath.c_str());
+    return decodeBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), fullPath.c_str(),
+                       chargeBudget, rgba, width, height, why);
+}
+
+bool CCImage::decodeFile(const std::string& fullPath, std::vector<unsigned char>& rgba, int& width, int& height,
+                         std::string& why)
+{
+    return readAndDecode(fullPath, false, rgba, width, height, why);
+}
+
+bool CCImage::initWithImageFile(const std::string& fullPath)
+{
+    std::vector<unsigned char> rgba;
+    int width = 0, height = 0;
+    std::string why;
+    if (!readAndDecode(fullPath, true, rgba, width, height, why)) {
+        CCLog("%s", why.c_str());
+        return false;
+    }
+    return initWithPixels(std::move(rgba), width, height);
 }
 
 bool CCImage::initWithImageData(const unsigned char* data, size_t length)
 {
-    return decode(data, length, "image data");
+    std::vector<unsigned char> rgba;
+    int width = 0, height = 0;
+    std::string why;
+    if (!decodeBytes(data, length, "image data", true, rgba, width, height, why)) {
+        CCLog("%s", why.c_str());
+        return false;
+    }
+    return initWithPixels(std::move(rgba), width, height);
 }
 
-bool CCImage::decode(const unsigned char* data, size_t length, const char* what)
+bool CCImage::decodeBytes(const unsigned char* data, size_t length, const char* what, bool chargeBudget,
+                          std::vector<unsigned char>& rgba, int& width, int& height, std::string& why)
 {
+    char line[512];
     CCImageHeader header;
     if (!data || length > static_cast<size_t>(kMaxImageFileBytes) || !readImageHeader(data, length, header)) {
-        CCLog("CCImage: %s is not a PNG, JPEG or BMP picture with a readable size (%lu bytes)", what,
-              static_cast<unsigned long>(length));
+        std::snprintf(line, sizeof line, "CCImage: %s is not a PNG, JPEG or BMP picture with a readable size (%lu bytes)",
+                      what, static_cast<unsigned long>(length));
+        why = line;
         return false;
     }
     const long long pixels = header.width * header.height;
     if (header.width > kMaxImageSide || header.height > kMaxImageSide || pixels > kMaxImagePixels) {
-        CCLog("CCImage: %s refused: %s of %lld x %lld pixels, more than %lld on a side or %lld in all", what,
-              header.format, header.width, header.height, kMaxImageSide, kMaxImagePixels);
+        std::snprintf(line, sizeof line,
+                      "CCImage: %s refused: %s of %lld x %lld pixels, more than %lld on a side or %lld in all", what,
+                      header.format, header.width, header.height, kMaxImageSide, kMaxImagePixels);
+        why = line;
         return false;
     }
-    if (!takeFromBudget(pixels)) {
-        CCLog("CCImage: %s refused: its %lld x %lld pixels pass what is left of the page's budget", what,
-              header.width, header.height);
+    if (chargeBudget && !takeFromBudget(pixels)) {
+        std::snprintf(line, sizeof line, "CCImage: %s refused: its %lld x %lld pixels pass what is left of the page's budget",
+                      what, header.width, header.height);
+        why = line;
         return false;
     }
     ensureImageLibrary();
     SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(length));
     SDL_Surface* surface = rw ? IMG_Load_RW(rw, 1) : nullptr;
     if (!surface) {
-        CCLog("CCImage: cannot decode image %s", what);
+        why = std::string("CCImage: cannot decode image ") + what;
         return false;
     }
     // The decoder must have honoured the header it was judged by.
     if (surface->w > header.width || surface->h > header.height) {
         SDL_FreeSurface(surface);
-        CCLog("CCImage: %s decoded larger than its header claims; refused", what);
+        why = std::string("CCImage: ") + what + " decoded larger than its header claims; refused";
         return false;
     }
-    return fromSurface(surface, what);
+    if (!pixelsOfSurface(surface, rgba, width, height)) {
+        why = std::string("CCImage: cannot convert image ") + what;
+        return false;
+    }
+    return true;
 }
 
 bool CCImage::initWithRGBA(const unsigned char* rgba, int width, int height)
@@ -116,22 +155,41 @@ bool CCImage::initWithRGBA(const unsigned char* rgba, int width, int height)
     return true;
 }
 
-bool CCImage::fromSurface(SDL_Surface* surface, const char* what)
+bool CCImage::initWithPixels(std::vector<unsigned char>&& rgba, int width, int height)
+{
+    if (width <= 0 || height <= 0 || rgba.size() != static_cast<size_t>(width) * height * 4) {
+        CCLog("CCImage: empty pixel buffer");
+        return false;
+    }
+    m_width = width;
+    m_height = height;
+    m_pixels = std::move(rgba);
+    return true;
+}
+
+std::vector<unsigned char> CCImage::takePixels()
+{
+    m_width = m_height = 0;
+    std::vector<unsigned char> out;
+    out.swap(m_pixels);
+    return out;
+}
+
+bool CCImage::pixelsOfSurface(SDL_Surface* surface, std::vector<unsigned char>& pixels, int& width, int& height)
 {
     SDL_Surface* rgba = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ABGR8888, 0);
     SDL_FreeSurface(surface);
     if (!rgba || rgba->w <= 0 || rgba->h <= 0) {
         if (rgba) SDL_FreeSurface(rgba);
-        CCLog("CCImage: cannot convert image %s", what);
         return false;
     }
-    m_width = rgba->w;
-    m_height = rgba->h;
-    m_pixels.resize(static_cast<size_t>(m_width) * m_height * 4);
+    width = rgba->w;
+    height = rgba->h;
+    pixels.resize(static_cast<size_t>(width) * height * 4);
     SDL_LockSurface(rgba);
-    for (int y = 0; y < m_height; ++y) {
+    for (int y = 0; y < height; ++y) {
         const unsigned char* row = static_cast<const unsigned char*>(rgba->pixels) + y * rgba->pitch;
-        std::memcpy(&m_pixels[static_cast<size_t>(y) * m_width * 4], row, static_cast<size_t>(m_width) * 4);
+        std::memcpy(&pixels[static_cast<size_t>(y) * width * 4], row, static_cast<size_t>(width) * 4);
     }
     SDL_UnlockSurface(rgba);
     SDL_FreeSurface(rgba);

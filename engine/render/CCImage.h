@@ -27,6 +27,17 @@ public:
     bool initWithImageData(const unsigned char* data, size_t length);
     // Takes raw RGBA rows (top row first).
     bool initWithRGBA(const unsigned char* rgba, int width, int height);
+    // Takes decoded rows over without copying them.
+    bool initWithPixels(std::vector<unsigned char>&& rgba, int width, int height);
+
+    // The one way a picture file becomes pixels, used by initWithImageFile and
+    // by the background decoder alike: straight-alpha RGBA rows from the top,
+    // read and judged as initWithImageFile does (except the page budget,
+    // which counts only what a page decodes while it is read). It touches no
+    // engine state and logs nothing, so any thread may call it; false with
+    // the line to log in `why`.
+    static bool decodeFile(const std::string& fullPath, std::vector<unsigned char>& rgba, int& width, int& height,
+                           std::string& why);
 
     // Writes the pixels as a PNG; false plus one log line on failure.
     bool saveToPNG(const std::string& path) const;
@@ -36,12 +47,20 @@ public:
     int getHeight() const { return m_height; }
     const unsigned char* getData() const { return m_pixels.empty() ? nullptr : m_pixels.data(); }
     bool hasPixels() const { return !m_pixels.empty(); }
+    // Hands the pixels over; the image is empty afterwards.
+    std::vector<unsigned char> takePixels();
     // RGBA of one pixel, (0, 0) being the top-left corner.
     void pixelAt(int x, int y, unsigned char out[4]) const;
 
 private:
-    bool decode(const unsigned char* data, size_t length, const char* what);
-    bool fromSurface(SDL_Surface* surface, const char* what);
+    // Judges encoded bytes by their header (and, when asked, charges the
+    // page's pixel budget), then decodes them; no engine state, no log: the
+    // line to write comes back in `why`.
+    static bool decodeBytes(const unsigned char* data, size_t length, const char* what, bool chargeBudget,
+                            std::vector<unsigned char>& rgba, int& width, int& height, std::string& why);
+    static bool readAndDecode(const std::string& fullPath, bool chargeBudget, std::vector<unsigned char>& rgba,
+                              int& width, int& height, std::string& why);
+    static bool pixelsOfSurface(SDL_Surface* surface, std::vector<unsigned char>& rgba, int& width, int& height);
 
     std::vector<unsigned char> m_pixels;
     int m_width = 0;

@@ -32,9 +32,10 @@ ccBlendFunc ccBlendFuncAlpha()
 CCRenderer* CCRenderer::current() { return s_current; }
 unsigned int CCRenderer::contextGeneration() { return s_generation; }
 
-CCRenderer* CCRenderer::create(int framebufferWidth, int framebufferHeight)
+CCRenderer* CCRenderer::create(int framebufferWidth, int framebufferHeight, bool drawIntoWindow)
 {
     CCRenderer* renderer = new CCRenderer();
+    renderer->m_drawIntoWindow = drawIntoWindow;
     ++s_generation;
     s_current = renderer;
     renderer->m_active = true;
@@ -48,6 +49,12 @@ CCRenderer* CCRenderer::create(int framebufferWidth, int framebufferHeight)
 
 bool CCRenderer::makeMainFramebuffer(int width, int height)
 {
+    if (m_drawIntoWindow) {
+        // The window's own framebuffer (name 0) is the main one.
+        m_fbWidth = width;
+        m_fbHeight = height;
+        return true;
+    }
     glGenTextures(1, &m_offscreenColor);
     glBindTexture(GL_TEXTURE_2D, m_offscreenColor);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -155,11 +162,10 @@ void CCRenderer::present(unsigned int targetFramebuffer)
 {
     if (!m_active) return;
     flush();
+    if (m_drawIntoWindow) return; // already in the window's back buffer
     glBindFramebuffer(GL_READ_FRAMEBUFFER, m_offscreenFbo);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, targetFramebuffer);
-    const bool fills = m_presentLeft == 0 && m_presentTop == 0 && m_fbWidth >= m_drawableWidth &&
-                       m_fbHeight >= m_drawableHeight;
-    if (!fills) {
+    if (!pictureFillsDrawable()) {
         // The back buffer holds nothing worth keeping after a swap.
         glViewport(0, 0, m_drawableWidth, m_drawableHeight);
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
@@ -180,7 +186,24 @@ void CCRenderer::bindMainTarget()
     glBindFramebuffer(GL_FRAMEBUFFER, m_offscreenFbo);
     m_viewWidth = m_fbWidth;
     m_viewHeight = m_fbHeight;
-    glViewport(0, 0, m_viewWidth, m_viewHeight);
+    if (m_drawIntoWindow) {
+        // Straight into the window, the picture takes its place in the
+        // drawable; the bars around it are cleared when a frame begins.
+        glViewport(m_presentLeft, pictureBottom(), m_viewWidth, m_viewHeight);
+    } else {
+        glViewport(0, 0, m_viewWidth, m_viewHeight);
+    }
+}
+
+int CCRenderer::pictureBottom() const
+{
+    // GL rows count from the bottom of the drawable.
+    return m_drawIntoWindow ? m_drawableHeight - m_presentTop - m_fbHeight : 0;
+}
+
+bool CCRenderer::pictureFillsDrawable() const
+{
+    return m_presentLeft == 0 && m_presentTop == 0 && m_fbWidth >= m_drawableWidth && m_fbHeight >= m_drawableHeight;
 }
 
 void CCRenderer::beginFrame(const CCSize& designSize)
@@ -204,10 +227,20 @@ void CCRenderer::beginFrame(const CCSize& designSize)
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDepthMask(GL_TRUE);
     glStencilMask(0xFF);
+    const bool bars = m_drawIntoWindow && !pictureFillsDrawable();
+    if (bars) {
+        // The whole window in the bars' colour, then only the picture's
+        // rectangle is cleared for the frame.
+        glClearColor(kBarColour.r, kBarColour.g, kBarColour.b, kBarColour.a);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(m_presentLeft, pictureBottom(), m_fbWidth, m_fbHeight);
+    }
     glClearColor(m_clearColor.r, m_clearColor.g, m_clearColor.b, m_clearColor.a);
     glClearStencil(0);
     glClearDepth(1.0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    if (bars) glDisable(GL_SCISSOR_TEST);
     applyProjection();
 }
 
@@ -320,8 +353,13 @@ bool CCRenderer::readPixels(int x, int y, int width, int height, std::vector<uns
     glBindFramebuffer(GL_FRAMEBUFFER, m_targets.empty() ? m_offscreenFbo : m_targets.back().fbo);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     std::vector<unsigned char> flipped(static_cast<size_t>(width) * height * 4);
-    // GL rows start at the bottom; callers think from the top.
-    glReadPixels(x, m_fbHeight - y - height, width, height, GL_RGBA, GL_UNSIGNED_BYTE, flipped.data());
+    // GL rows start at the bottom; callers think from the top. Straight in
+    // the window, the picture stands at its place in the drawable.
+    const bool inWindow = m_targets.empty() && m_drawIntoWindow;
+    const int left = inWindow ? m_presentLeft : 0;
+    const int bottom = inWindow ? pictureBottom() : 0;
+    glReadPixels(left + x, bottom + m_fbHeight - y - height, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                 flipped.data());
     out.resize(flipped.size());
     const size_t row = static_cast<size_t>(width) * 4;
     for (int r = 0; r < height; ++r) {

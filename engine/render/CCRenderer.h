@@ -33,7 +33,11 @@ public:
     // or the frame buffer cannot be made. Frames are drawn into a private
     // framebuffer of the window's size and copied to the window by present(),
     // so the frame can be read back at any time, hidden window or not.
-    static CCRenderer* create(int framebufferWidth, int framebufferHeight);
+    // Drawing straight into the window's own back buffer instead saves that
+    // copy (and the first copy's set-up) on every shown frame; the frame can
+    // then be read back only until it is presented.
+    static CCRenderer* create(int framebufferWidth, int framebufferHeight, bool drawIntoWindow = false);
+    bool drawsIntoWindow() const { return m_drawIntoWindow; }
     // Frees the GL objects while the context is still current; afterwards
     // every call does nothing (nodes may still hold the pointer).
     void shutdown();
@@ -117,6 +121,8 @@ private:
     void applyProjection();
     void applyStencilTest();
     void bindMainTarget();
+    int pictureBottom() const;
+    bool pictureFillsDrawable() const;
 
     struct Target {
         unsigned int fbo, depthStencil;
@@ -146,6 +152,7 @@ private:
     bool m_depthTest = false;
     bool m_writingStencil = false;
     bool m_active = false;
+    bool m_drawIntoWindow = false;
 };
 
 } // namespace cc

@@ -179,6 +179,7 @@ void CCSprite::setFlipY(bool flip)
 
 void CCSprite::updateLocalQuad()
 {
+    markForRedraw();
     // Where the trimmed region sits inside the untrimmed content box.
     CCPoint offset = m_obUnflippedOffsetPositionFromCenter;
     if (m_bFlipX) offset.x = -offset.x;

@@ -55,7 +55,11 @@ public:
     void setFlipY(bool flip);
     bool isFlipX() const { return m_bFlipX; }
     bool isFlipY() const { return m_bFlipY; }
-    void setBlendFunc(const ccBlendFunc& blend) { m_sBlendFunc = blend; }
+    void setBlendFunc(const ccBlendFunc& blend)
+    {
+        m_sBlendFunc = blend;
+        markForRedraw();
+    }
     const ccBlendFunc& getBlendFunc() const { return m_sBlendFunc; }
 
     void draw() override;

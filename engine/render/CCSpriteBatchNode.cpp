@@ -64,6 +64,7 @@ void CCSpriteBatchNode::setTexture(CCTexture2D* texture)
     CC_SAFE_RETAIN(texture);
     CC_SAFE_RELEASE(m_pTexture);
     m_pTexture = texture;
+    markForRedraw();
 }
 
 void CCSpriteBatchNode::addChild(CCNode* child, int zOrder, int tag)

@@ -22,7 +22,11 @@ public:
 
     CCTexture2D* getTexture() const { return m_pTexture; }
     void setTexture(CCTexture2D* texture);
-    void setBlendFunc(const ccBlendFunc& blend) { m_sBlendFunc = blend; }
+    void setBlendFunc(const ccBlendFunc& blend)
+    {
+        m_sBlendFunc = blend;
+        markForRedraw();
+    }
     const ccBlendFunc& getBlendFunc() const { return m_sBlendFunc; }
 
     // Only sprites are taken (anything else is refused with a log line).

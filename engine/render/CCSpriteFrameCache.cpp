@@ -161,13 +161,8 @@ CCSpriteFrameCache::~CCSpriteFrameCache()
     removeSpriteFrames();
 }
 
-void CCSpriteFrameCache::addSpriteFramesWithFile(const char* plist)
+std::string CCSpriteFrameCache::texturePathOfSheet(const std::string& fullPlist, CCDictionary* dict)
 {
-    if (!plist) return;
-    const std::string full = CCFileUtils::sharedFileUtils()->fullPathForFilename(plist);
-    if (m_loadedSheets.count(full)) return;
-    CCDictionary* dict = CCDictionary::createWithContentsOfFile(full.c_str());
-    if (!dict) return; // the reader logged the failure
     std::string texturePath;
     CCDictionary* metadata = dictOf(dict, "metadata");
     if (metadata) {
@@ -175,14 +170,33 @@ void CCSpriteFrameCache::addSpriteFramesWithFile(const char* plist)
         if (texturePath.empty()) texturePath = metadata->valueForKey("realTextureFileName")->m_sString;
     }
     if (!texturePath.empty()) {
-        if (texturePath[0] != '/') texturePath = directoryOf(full) + texturePath;
+        if (texturePath[0] != '/') texturePath = directoryOf(fullPlist) + texturePath;
     } else {
-        texturePath = full;
+        texturePath = fullPlist;
         size_t dot = texturePath.find_last_of('.');
         const size_t slash = texturePath.find_last_of('/');
         if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) texturePath.erase(dot);
         texturePath += ".png";
     }
+    return texturePath;
+}
+
+std::string CCSpriteFrameCache::textureFileOfSheet(const char* plist)
+{
+    if (!plist) return std::string();
+    const std::string full = CCFileUtils::sharedFileUtils()->fullPathForFilename(plist);
+    CCDictionary* dict = CCDictionary::createWithContentsOfFile(full.c_str());
+    return dict ? texturePathOfSheet(full, dict) : std::string();
+}
+
+void CCSpriteFrameCache::addSpriteFramesWithFile(const char* plist)
+{
+    if (!plist) return;
+    const std::string full = CCFileUtils::sharedFileUtils()->fullPathForFilename(plist);
+    if (m_loadedSheets.count(full)) return;
+    CCDictionary* dict = CCDictionary::createWithContentsOfFile(full.c_str());
+    if (!dict) return; // the reader logged the failure
+    const std::string texturePath = texturePathOfSheet(full, dict);
     CCTexture2D* texture = CCTextureCache::sharedTextureCache()->addImage(texturePath.c_str());
     if (!texture || texture->isEmpty()) {
         CCLog("CCSpriteFrameCache: texture %s of sheet %s cannot be loaded", texturePath.c_str(), plist);
@@ -353,20 +367,38 @@ void CCSpriteFrameCache::removeSpriteFrames()
 
 void CCSpriteFrameCache::removeUnusedSpriteFrames()
 {
-    bool removed = false;
+    // A frame is in use while something holds it, or while something besides
+    // the caches holds its texture (a sprite still shows part of the sheet):
+    // a sheet on screen keeps its frames and is not read again.
+    std::map<const CCTexture2D*, unsigned int> framesOf;
+    for (auto& e : m_frames) ++framesOf[e.second->getTexture()];
+    CCTextureCache* textures = CCTextureCache::sharedTextureCache();
+    std::set<std::string> removed;
     for (auto it = m_frames.begin(); it != m_frames.end();) {
-        if (it->second->isSingleReference()) {
+        const CCTexture2D* texture = it->second->getTexture();
+        const unsigned int cacheHolds = framesOf[texture] + (textures->holds(texture) ? 1 : 0);
+        const bool textureShown = texture && texture->retainCount() > cacheHolds;
+        if (it->second->isSingleReference() && !textureShown) {
             it->second->release();
+            removed.insert(it->first);
             it = m_frames.erase(it);
-            removed = true;
         } else {
             ++it;
         }
     }
     // A sheet that lost frames must be readable again in full.
-    if (removed) {
-        m_loadedSheets.clear();
-        m_framesBySheet.clear();
+    for (auto sheet = m_framesBySheet.begin(); sheet != m_framesBySheet.end();) {
+        const bool lost = std::any_of(sheet->second.begin(), sheet->second.end(),
+                                      [&](const std::string& name) { return removed.count(name) > 0; });
+        if (lost) {
+            m_loadedSheets.erase(sheet->first);
+            sheet = m_framesBySheet.erase(sheet);
+        } else {
+            ++sheet;
+        }
+    }
+    for (auto alias = m_aliases.begin(); alias != m_aliases.end();) {
+        alias = removed.count(alias->second) ? m_aliases.erase(alias) : std::next(alias);
     }
 }
 

@@ -30,6 +30,11 @@ public:
     void addSpriteFramesWithDictionary(CCDictionary* dictionary, CCTexture2D* texture);
     void addSpriteFrame(CCSpriteFrame* frame, const char* name);
 
+    // The picture a sheet's frames are cut from (its metadata's texture
+    // file beside the sheet, else the sheet's name with .png); empty when
+    // the sheet cannot be read.
+    static std::string textureFileOfSheet(const char* plist);
+
     // The frame, or null plus one log line.
     CCSpriteFrame* spriteFrameByName(const char* name) const;
     bool hasSpriteFrame(const char* name) const;
@@ -42,13 +47,15 @@ public:
     void removeSpriteFrameByName(const char* name);
     void removeSpriteFramesFromFile(const char* plist);
     void removeSpriteFrames();
-    // Drops frames that only the cache holds.
+    // Drops frames that only the cache holds and whose texture nothing but
+    // the caches holds either (the sheet is no longer on screen).
     void removeUnusedSpriteFrames();
 
     ~CCSpriteFrameCache() override;
 
 private:
     CCSpriteFrameCache() = default;
+    static std::string texturePathOfSheet(const std::string& fullPlist, CCDictionary* dict);
     void loadSheet(const std::string& fullPlist, CCDictionary* dict, CCTexture2D* texture);
 
     std::map<std::string, CCSpriteFrame*> m_frames; // retained

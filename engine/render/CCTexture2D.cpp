@@ -33,6 +33,17 @@ bool CCTexture2D::initWithRGBA(const unsigned char* rgba, int width, int height)
     return true;
 }
 
+bool CCTexture2D::initWithPixels(std::vector<unsigned char>&& rgba, int width, int height)
+{
+    if (width <= 0 || height <= 0 || rgba.size() != static_cast<size_t>(width) * height * 4) return false;
+    m_width = width;
+    m_height = height;
+    m_pixels = std::move(rgba);
+    m_renderTarget = false;
+    releaseGL();
+    return true;
+}
+
 bool CCTexture2D::initAsRenderTarget(int width, int height)
 {
     if (width <= 0 || height <= 0 || !CCRenderer::current()) return false;
@@ -64,6 +75,17 @@ unsigned int CCTexture2D::getName()
 
 void CCTexture2D::upload()
 {
+    if (!m_renderTarget && m_pixels.empty()) {
+        // Let go after an earlier upload: read the file again.
+        int width = 0, height = 0;
+        std::string why;
+        if (!m_reloadable || !CCImage::decodeFile(m_path, m_pixels, width, height, why) || width != m_width ||
+            height != m_height) {
+            m_pixels.clear();
+            CCLog("CCTexture2D: cannot upload %s again (%s)", m_path.c_str(), why.empty() ? "changed" : why.c_str());
+            return;
+        }
+    }
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -76,7 +98,11 @@ void CCTexture2D::upload()
     m_name = name;
     m_contextGeneration = CCRenderer::contextGeneration();
     m_paramsDirty = true;
-    if (!m_name) CCLog("CCTexture2D: GL upload failed for %s", m_path.c_str());
+    if (!m_name) {
+        CCLog("CCTexture2D: GL upload failed for %s", m_path.c_str());
+    } else if (m_reloadable) {
+        std::vector<unsigned char>().swap(m_pixels);
+    }
 }
 
 void CCTexture2D::releaseGL()

@@ -1,6 +1,8 @@
 // One picture as the renderer samples it. The decoded pixels are kept on the
 // CPU side so sizes are right without a GL context; the GPU copy is made the
 // first time the texture is drawn, and made again after the context changed.
+// A texture read from a file lets its CPU copy go once it is on the GPU and
+// reads the file again if a new context needs it.
 #pragma once
 
 #include "base/CCGeometry.h"
@@ -22,6 +24,8 @@ public:
     // texture (zero content size) and false.
     bool initWithImage(CCImage* image);
     bool initWithRGBA(const unsigned char* rgba, int width, int height);
+    // Takes decoded rows over without copying them.
+    bool initWithPixels(std::vector<unsigned char>&& rgba, int width, int height);
     // A texture the renderer draws into (frame capture of a scene); GL only.
     bool initAsRenderTarget(int width, int height);
 
@@ -42,6 +46,10 @@ public:
     // Where the file came from, for diagnostics and the cache.
     const std::string& getPath() const { return m_path; }
     void setPath(const std::string& path) { m_path = path; }
+    // The pixels came from the file at getPath(): once uploaded, the CPU copy
+    // is dropped (getPixels() is null then) and the file is read again when
+    // a new GL context needs the texture.
+    void setReloadableFromFile(bool reloadable) { m_reloadable = reloadable; }
 
 private:
     void upload();
@@ -56,6 +64,7 @@ private:
     bool m_renderTarget = false;
     bool m_linear = true;
     bool m_paramsDirty = true;
+    bool m_reloadable = false;
 };
 
 } // namespace cc

@@ -5,6 +5,7 @@
 #include "platform/CCFileUtils.h"
 #include "render/CCCachePurge.h"
 #include "render/CCImage.h"
+#include "render/CCImageDecoder.h"
 #include "render/CCTexture2D.h"
 
 namespace cc {
@@ -51,13 +52,24 @@ CCTexture2D* CCTextureCache::addImage(const char* fileName)
     CCTexture2D* texture = new CCTexture2D();
     texture->excludeFromLiveCount();
     texture->setPath(key);
+    // Pixels decoded ahead in the background are only taken over here.
+    std::vector<unsigned char> ready;
+    int width = 0, height = 0;
+    if (!key.empty() && CCImageDecoder::shared().take(key, ready, width, height) &&
+        texture->initWithPixels(std::move(ready), width, height)) {
+        texture->setReloadableFromFile(true);
+        m_textures[key] = texture;
+        return texture;
+    }
     CCImage image;
     image.excludeFromLiveCount();
     if (key.empty() || !image.initWithImageFile(key)) {
         // initWithImageFile logged why; the empty texture stands in.
         if (key.empty()) CCLog("CCTextureCache: no image file name given");
     } else {
-        texture->initWithImage(&image);
+        const int w = image.getWidth(), h = image.getHeight();
+        texture->initWithPixels(image.takePixels(), w, h);
+        texture->setReloadableFromFile(true);
     }
     m_textures[key] = texture;
     return texture;
@@ -94,10 +106,31 @@ void CCTextureCache::removeAllTextures()
     m_textures.clear();
 }
 
+bool CCTextureCache::holds(const CCTexture2D* texture) const
+{
+    if (!texture) return false;
+    auto found = m_textures.find(texture->getPath());
+    return found != m_textures.end() && found->second == texture;
+}
+
+void CCTextureCache::prefetchImages(const std::vector<std::string>& fileNames)
+{
+    m_wantedSoon.clear();
+    std::vector<std::string> toDecode;
+    for (const std::string& name : fileNames) {
+        const std::string key = keyFor(name.c_str());
+        if (key.empty() || !m_wantedSoon.insert(key).second) continue;
+        if (!m_textures.count(key)) toDecode.push_back(key);
+    }
+    CCImageDecoder::shared().want(toDecode);
+}
+
+bool CCTextureCache::isWantedSoon(const char* fileName) const { return m_wantedSoon.count(keyFor(fileName)) > 0; }
+
 void CCTextureCache::removeUnusedTextures()
 {
     for (auto it = m_textures.begin(); it != m_textures.end();) {
-        if (it->second->isSingleReference()) {
+        if (it->second->isSingleReference() && !m_wantedSoon.count(it->first)) {
             it->second->release();
             it = m_textures.erase(it);
         } else {

@@ -14,6 +14,8 @@ namespace cc {
 
 namespace {
 CCDirector* s_sharedDirector = nullptr;
+// Process-wide, like the stage it describes; nodes raise it without a director at hand.
+bool s_needsRedraw = true;
 // Without a view the design area is the reader's portrait page.
 const CCSize kDefaultWinSize(640, 960);
 } // namespace
@@ -52,6 +54,7 @@ CCDirector::CCDirector()
     CCTouchDispatcher* touches = m_pTouchDispatcher;
     m_pKeyDispatcher = new CCKeyDispatcher([touches] { return !touches->isDispatchEvents(); });
     m_pKeyDispatcher->excludeFromLiveCount();
+    setNeedsRedraw();
 }
 
 CCDirector::~CCDirector()
@@ -172,6 +175,7 @@ void CCDirector::setNextScene()
     }
     m_pRunningScene = incoming;
     m_pNextScene = nullptr;
+    setNeedsRedraw();
     if (!outgoingIsTransition || !incoming->isRunning()) {
         incoming->onEnter();
         incoming->onEnterTransitionDidFinish();
@@ -195,7 +199,11 @@ void CCDirector::setAnimationInterval(double interval)
 }
 
 void CCDirector::stopAnimation() { m_bInvalid = true; }
-void CCDirector::startAnimation() { m_bInvalid = false; }
+void CCDirector::startAnimation()
+{
+    m_bInvalid = false;
+    setNeedsRedraw();
+}
 void CCDirector::pause() { m_bPaused = true; }
 void CCDirector::resume() { m_bPaused = false; }
 
@@ -209,33 +217,74 @@ void CCDirector::end()
 
 void CCDirector::mainLoop(float dt)
 {
+    bool sceneLeft = false;
     if (!m_bInvalid && !m_bEnded) {
         m_fDeltaTime = dt < 0 ? 0 : dt;
         m_dTotalTime += m_fDeltaTime;
         ++m_uTotalFrames;
         if (m_pNextScene) {
             setNextScene();
+            sceneLeft = true;
         }
         if (!m_bPaused) {
             m_pScheduler->update(m_fDeltaTime);
         }
-        drawScene();
+        // A transition is drawn from its progress, not from node setters:
+        // every frame of it is drawn.
+        if (!m_bDrawOnDemand || s_needsRedraw || (m_pRunningScene && m_pRunningScene->isTransition())) {
+            drawScene();
+        }
     }
     CCPoolManager::sharedPoolManager()->pop();
+    // The scene that left is gone with the pool.
+    if (sceneLeft && m_bPurgeOnSceneChange) {
+        purgeCachedData();
+    }
+}
+
+// ---- Drawing on demand ------------------------------------------------------------------
+
+void CCDirector::setNeedsRedraw() { s_needsRedraw = true; }
+
+bool CCDirector::needsRedraw() { return s_needsRedraw; }
+
+double CCDirector::secondsUntilNextFrame() const
+{
+    if (m_bInvalid || m_bEnded) {
+        return -1.0;
+    }
+    if (s_needsRedraw || m_pNextScene) {
+        return 0.0;
+    }
+    return m_bPaused ? -1.0 : m_pScheduler->secondsUntilNextWork();
 }
 
 // ---- Drawing ---------------------------------------------------------------------------
 
-void CCDirector::setDepthTest(bool on) { m_bDepthTest = on; }
+void CCDirector::setDepthTest(bool on)
+{
+    if (on != m_bDepthTest) {
+        m_bDepthTest = on;
+        setNeedsRedraw();
+    }
+}
+
+void CCDirector::setRenderer(CCRenderer* renderer)
+{
+    m_pRenderer = renderer;
+    setNeedsRedraw();
+}
 
 void CCDirector::setFrameHooks(std::function<void()> beginFrame, std::function<void()> endFrame)
 {
     m_beginFrame = std::move(beginFrame);
     m_endFrame = std::move(endFrame);
+    setNeedsRedraw();
 }
 
 void CCDirector::drawScene()
 {
+    ++m_uDrawnFrames;
     if (m_beginFrame) {
         m_beginFrame();
     }
@@ -245,6 +294,10 @@ void CCDirector::drawScene()
     if (m_endFrame) {
         m_endFrame();
     }
+    // Lowered after the visit: what nodes change while they are drawn (a
+    // label laying out its glyphs, a nine-slice placing its cells) is already
+    // in this frame.
+    s_needsRedraw = false;
 }
 
 // ---- Services ----------------------------------------------------------------------------

@@ -68,6 +68,28 @@ public:
     float getDeltaTime() const { return m_fDeltaTime; }
     double getTotalTime() const { return m_dTotalTime; }
     unsigned int getTotalFrames() const { return m_uTotalFrames; }
+    // Frames actually drawn (visited between the frame hooks).
+    unsigned int getDrawnFrames() const { return m_uDrawnFrames; }
+
+    // ---- Drawing on demand ----------------------------------------------------
+    // When on, a frame is drawn only while the redraw mark is raised; timers
+    // and actions still run on every frame. Off (every frame drawn) unless
+    // the window's loop turns it on.
+    void setDrawOnDemand(bool onDemand) { m_bDrawOnDemand = onDemand; }
+    bool isDrawOnDemand() const { return m_bDrawOnDemand; }
+    // The mark that the picture on the stage is out of date: raised by node
+    // setters that change what a node on the stage shows, by scene switches
+    // and by the window (exposed, resized, restored); the next drawn frame
+    // lowers it. While a transition runs every frame is drawn, and the
+    // transition reads the mark to know whether its scenes changed.
+    static void setNeedsRedraw();
+    static bool needsRedraw();
+    // How long the loop may wait for input before the next frame has work:
+    // 0 while a frame must be drawn, a scene is waiting to go on stage, or an
+    // action, a busy update target or a per-frame timer runs; otherwise the
+    // time to the scheduler's next timer; negative when nothing is due at all
+    // (also while animation is stopped).
+    double secondsUntilNextFrame() const;
 
     // ---- Drawing ------------------------------------------------------------
     void setDepthTest(bool on);
@@ -79,7 +101,7 @@ public:
     // frame hooks that run around the visit (clear before, flush and present
     // after).
     CCRenderer* getRenderer() const { return m_pRenderer; }
-    void setRenderer(CCRenderer* renderer) { m_pRenderer = renderer; }
+    void setRenderer(CCRenderer* renderer);
     void setFrameHooks(std::function<void()> beginFrame, std::function<void()> endFrame);
     // Visits the running scene between the frame hooks.
     void drawScene();
@@ -92,6 +114,12 @@ public:
     CCKeyDispatcher* getKeyDispatcher() const { return m_pKeyDispatcher; }
     // Drops cached textures, frames and fonts that nothing uses.
     void purgeCachedData();
+    // When on, purgeCachedData runs by itself whenever a scene has left the
+    // stage, at the end of the frame that let it go: what only the screen
+    // that left was showing does not stay in memory. Off unless the
+    // application turns it on.
+    void setPurgeCachesOnSceneChange(bool on) { m_bPurgeOnSceneChange = on; }
+    bool isPurgingCachesOnSceneChange() const { return m_bPurgeOnSceneChange; }
     // Caches register here so the director need not know them.
     void addCachePurger(std::function<void()> purger);
 
@@ -118,11 +146,14 @@ private:
     double m_dTotalTime = 0;
     float m_fDeltaTime = 0;
     unsigned int m_uTotalFrames = 0;
+    unsigned int m_uDrawnFrames = 0;
     bool m_bInvalid = false;
     bool m_bPaused = false;
     bool m_bEnded = false;
     bool m_bDepthTest = false;
     bool m_bDisplayStats = false;
+    bool m_bDrawOnDemand = false;
+    bool m_bPurgeOnSceneChange = false;
 };
 
 } // namespace cc

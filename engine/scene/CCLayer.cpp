@@ -180,6 +180,7 @@ void CCLayerColor::updateDisplayedOpacity(GLubyte parentOpacity)
 
 void CCLayerColor::updateColor()
 {
+    markForRedraw();
     const ccColor4F c = ccc4f(m_tDisplayedColor.r / 255.0f, m_tDisplayedColor.g / 255.0f,
                               m_tDisplayedColor.b / 255.0f, m_cDisplayedOpacity / 255.0f);
     for (ccColor4F& corner : m_pSquareColors) {
@@ -232,6 +233,7 @@ void CCLayerGradient::setCompressedInterpolation(bool c) { m_bCompressedInterpol
 
 void CCLayerGradient::updateColor()
 {
+    markForRedraw();
     // Corner weights come from projecting each corner (-1..1 square) onto the
     // unit vector; compressed interpolation stretches a diagonal vector so
     // the full colour range is still reached at the corners.

@@ -86,6 +86,7 @@ void CCNode::addChild(CCNode* child, int zOrder, int tag)
         child->onEnter();
         child->onEnterTransitionDidFinish();
     }
+    markForRedraw();
 }
 
 void CCNode::insertChild(CCNode* child, int zOrder)
@@ -148,6 +149,7 @@ void CCNode::detachChild(CCNode* child, bool cleanup)
     }
     child->setParent(nullptr);
     m_pChildren->removeObject(child);
+    markForRedraw();
 }
 
 void CCNode::removeAllChildrenWithCleanup(bool cleanup)
@@ -172,6 +174,7 @@ void CCNode::removeAllChildrenWithCleanup(bool cleanup)
     }
     m_pChildren->removeAllObjects();
     old->release();
+    markForRedraw();
 }
 
 void CCNode::reorderChild(CCNode* child, int zOrder)
@@ -183,6 +186,7 @@ void CCNode::reorderChild(CCNode* child, int zOrder)
     m_pChildren->removeObject(child);
     insertChild(child, zOrder);
     child->release();
+    markForRedraw();
 }
 
 void CCNode::setZOrder(int zOrder)
@@ -215,9 +219,22 @@ void CCNode::setUserObject(CCObject* object)
 
 // ---- Transform ----------------------------------------------------------------
 
-void CCNode::markTransformDirty() { m_bTransformDirty = m_bInverseDirty = true; }
+void CCNode::raiseRedrawMark() { CCDirector::setNeedsRedraw(); }
 
-void CCNode::setPosition(const CCPoint& position) { m_obPosition = position; markTransformDirty(); }
+void CCNode::markTransformDirty()
+{
+    m_bTransformDirty = m_bInverseDirty = true;
+    markForRedraw();
+}
+
+void CCNode::setPosition(const CCPoint& position)
+{
+    if (position.equals(m_obPosition)) {
+        return;
+    }
+    m_obPosition = position;
+    markTransformDirty();
+}
 
 void CCNode::setAnchorPoint(const CCPoint& anchor)
 {
@@ -240,16 +257,77 @@ void CCNode::setContentSize(const CCSize& size)
 
 void CCNode::ignoreAnchorPointForPosition(bool ignore)
 {
-    m_bIgnoreAnchorPointForPosition = ignore;
-    markTransformDirty();
+    if (ignore != m_bIgnoreAnchorPointForPosition) {
+        m_bIgnoreAnchorPointForPosition = ignore;
+        markTransformDirty();
+    }
 }
 
-void CCNode::setScale(float scale) { m_fScaleX = m_fScaleY = scale; markTransformDirty(); }
-void CCNode::setScaleX(float sx) { m_fScaleX = sx; markTransformDirty(); }
-void CCNode::setScaleY(float sy) { m_fScaleY = sy; markTransformDirty(); }
-void CCNode::setRotation(float degrees) { m_fRotation = degrees; markTransformDirty(); }
-void CCNode::setSkewX(float degrees) { m_fSkewX = degrees; markTransformDirty(); }
-void CCNode::setSkewY(float degrees) { m_fSkewY = degrees; markTransformDirty(); }
+// Each transform setter leaves an unchanged value alone, so code that sets
+// the same place every frame does not make the loop draw.
+void CCNode::setScale(float scale)
+{
+    if (scale != m_fScaleX || scale != m_fScaleY) {
+        m_fScaleX = m_fScaleY = scale;
+        markTransformDirty();
+    }
+}
+
+void CCNode::setScaleX(float sx)
+{
+    if (sx != m_fScaleX) {
+        m_fScaleX = sx;
+        markTransformDirty();
+    }
+}
+
+void CCNode::setScaleY(float sy)
+{
+    if (sy != m_fScaleY) {
+        m_fScaleY = sy;
+        markTransformDirty();
+    }
+}
+
+void CCNode::setRotation(float degrees)
+{
+    if (degrees != m_fRotation) {
+        m_fRotation = degrees;
+        markTransformDirty();
+    }
+}
+
+void CCNode::setSkewX(float degrees)
+{
+    if (degrees != m_fSkewX) {
+        m_fSkewX = degrees;
+        markTransformDirty();
+    }
+}
+
+void CCNode::setSkewY(float degrees)
+{
+    if (degrees != m_fSkewY) {
+        m_fSkewY = degrees;
+        markTransformDirty();
+    }
+}
+
+void CCNode::setVertexZ(float z)
+{
+    if (z != m_fVertexZ) {
+        m_fVertexZ = z;
+        markForRedraw();
+    }
+}
+
+void CCNode::setVisible(bool visible)
+{
+    if (visible != m_bVisible) {
+        m_bVisible = visible;
+        markForRedraw();
+    }
+}
 
 CCAffineTransform CCNode::nodeToParentTransform()
 {

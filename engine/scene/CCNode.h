@@ -77,10 +77,10 @@ public:
     virtual void setSkewY(float degrees);
     virtual float getSkewX() const { return m_fSkewX; }
     virtual float getSkewY() const { return m_fSkewY; }
-    virtual void setVertexZ(float z) { m_fVertexZ = z; }
+    virtual void setVertexZ(float z);
     virtual float getVertexZ() const { return m_fVertexZ; }
 
-    virtual void setVisible(bool visible) { m_bVisible = visible; }
+    virtual void setVisible(bool visible);
     virtual bool isVisible() const { return m_bVisible; }
     virtual void setZOrder(int zOrder);
     virtual int getZOrder() const { return m_nZOrder; }
@@ -150,6 +150,13 @@ public:
     void pauseSchedulerAndActions();
 
 protected:
+    // Every change to what this node shows calls this: while the node is on
+    // the stage the director's redraw mark goes up (see CCDirector::setNeedsRedraw).
+    void markForRedraw()
+    {
+        if (m_bRunning) raiseRedrawMark();
+    }
+    static void raiseRedrawMark();
     void insertChild(CCNode* child, int zOrder);
     void detachChild(CCNode* child, bool cleanup);
     void childrenAlloc();

@@ -70,6 +70,7 @@ void CCNodeRGBA::updateDisplayedColor(const ccColor3B& parentColor)
     m_tDisplayedColor.r = static_cast<GLubyte>(m_tRealColor.r * parentColor.r / 255);
     m_tDisplayedColor.g = static_cast<GLubyte>(m_tRealColor.g * parentColor.g / 255);
     m_tDisplayedColor.b = static_cast<GLubyte>(m_tRealColor.b * parentColor.b / 255);
+    markForRedraw();
     if (m_bCascadeColorEnabled) {
         cascadeColorToChildren(this, m_tDisplayedColor);
     }
@@ -84,8 +85,17 @@ void CCNodeRGBA::setOpacity(GLubyte opacity)
 void CCNodeRGBA::updateDisplayedOpacity(GLubyte parentOpacity)
 {
     m_cDisplayedOpacity = static_cast<GLubyte>(m_cRealOpacity * parentOpacity / 255);
+    markForRedraw();
     if (m_bCascadeOpacityEnabled) {
         cascadeOpacityToChildren(this, m_cDisplayedOpacity);
+    }
+}
+
+void CCNodeRGBA::setOpacityModifyRGB(bool value)
+{
+    if (value != m_bOpacityModifyRGB) {
+        m_bOpacityModifyRGB = value;
+        markForRedraw();
     }
 }
 

@@ -41,7 +41,7 @@ public:
     GLubyte getOpacity() const override { return m_cRealOpacity; }
     GLubyte getDisplayedOpacity() const override { return m_cDisplayedOpacity; }
     void setOpacity(GLubyte opacity) override;
-    void setOpacityModifyRGB(bool value) override { m_bOpacityModifyRGB = value; }
+    void setOpacityModifyRGB(bool value) override;
     bool isOpacityModifyRGB() const override { return m_bOpacityModifyRGB; }
     bool isCascadeColorEnabled() const override { return m_bCascadeColorEnabled; }
     void setCascadeColorEnabled(bool enabled) override { m_bCascadeColorEnabled = enabled; }

@@ -220,6 +220,33 @@ size_t CCScheduler::updateCount() const
         std::count_if(m_updates.begin(), m_updates.end(), [](const auto& u) { return !u->dead; }));
 }
 
+double CCScheduler::secondsUntilNextWork() const
+{
+    for (const auto& u : m_updates) {
+        if (!u->dead && !u->paused && !u->target->isUpdateIdle()) {
+            return 0.0;
+        }
+    }
+    if (m_fTimeScale <= 0.0f) {
+        return -1.0; // time stands still: no timer will ever come due
+    }
+    double next = -1.0;
+    for (const auto& t : m_timers) {
+        if (t->dead || t->paused) {
+            continue;
+        }
+        if (t->elapsed < 0.0) {
+            return 0.0; // starts counting with the next frame
+        }
+        const double due = t->useDelay ? t->delay : t->interval;
+        const double left = std::max(0.0, (due - t->elapsed) / m_fTimeScale);
+        if (next < 0.0 || left < next) {
+            next = left;
+        }
+    }
+    return next;
+}
+
 void CCScheduler::purgeDead(bool force)
 {
     if (m_walkDepth > 0 || m_deadCount == 0) {

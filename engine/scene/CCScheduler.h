@@ -55,6 +55,13 @@ public:
     void resumeTarget(CCObject* target);
     bool isTargetPaused(CCObject* target) const;
 
+    // Seconds (of the loop's unscaled clock) until the scheduler next has
+    // work: 0 while a busy update target (see CCObject::isUpdateIdle), a
+    // timer firing every frame or a timer yet to start counting is waiting;
+    // negative when no timer or busy target runs at all. A frame loop may
+    // sleep that long without changing when anything fires.
+    double secondsUntilNextWork() const;
+
     // Number of live timers and update entries, for tests and leak checks.
     size_t timerCount() const;
     size_t updateCount() const;

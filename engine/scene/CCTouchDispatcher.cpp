@@ -132,6 +132,7 @@ void CCTouchDispatcher::touches(CCSet* touchSet, CCEvent* event, TouchPhase phas
     if (!m_bDispatchEvents || !touchSet || touchSet->count() == 0) {
         return;
     }
+    ++m_dispatchCount;
     const bool wasLocked = m_bLocked;
     m_bLocked = true;
 

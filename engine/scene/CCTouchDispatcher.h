@@ -42,6 +42,8 @@ public:
     void touchesMoved(CCSet* touches, CCEvent* event);
     void touchesEnded(CCSet* touches, CCEvent* event);
     void touchesCancelled(CCSet* touches, CCEvent* event);
+    // Touch phases handed to delegates so far (a loop can tell that input arrived).
+    unsigned long getDispatchCount() const { return m_dispatchCount; }
 
 private:
     struct Handler {
@@ -64,6 +66,7 @@ private:
     // the standard delegates for their whole life, even once the claimer is gone.
     std::vector<CCTouch*> m_withheld;
     unsigned long m_nextOrder = 0;
+    unsigned long m_dispatchCount = 0;
     bool m_bDispatchEvents = true;
     bool m_bLocked = false;
 };

@@ -31,7 +31,11 @@ public:
     unsigned int getQuadsToDraw() const;
     unsigned int getItemWidth() const { return m_uItemWidth; }
     unsigned int getItemHeight() const { return m_uItemHeight; }
-    void setBlendFunc(const ccBlendFunc& blend) { m_tBlendFunc = blend; }
+    void setBlendFunc(const ccBlendFunc& blend)
+    {
+        m_tBlendFunc = blend;
+        markForRedraw();
+    }
     const ccBlendFunc& getBlendFunc() const { return m_tBlendFunc; }
 
 protected:

@@ -49,6 +49,29 @@ CCFontResolver* CCFontResolver::shared()
     return &resolver;
 }
 
+CCFontResolver::~CCFontResolver() { waitForLoader(); }
+
+void CCFontResolver::loadInBackground()
+{
+    if (m_loader.joinable() || m_defaultReady) return;
+    m_loader = std::thread([] {
+        if (!FcInit()) return;
+        // A first match reads the font list in: later ones only look it up.
+        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif"));
+        if (!pattern) return;
+        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        if (FcPattern* found = FcFontMatch(nullptr, pattern, &result)) FcPatternDestroy(found);
+        FcPatternDestroy(pattern);
+    });
+}
+
+void CCFontResolver::waitForLoader()
+{
+    if (m_loader.joinable()) m_loader.join();
+}
+
 bool CCFontResolver::looksLikeFontFile(const std::string& name)
 {
     return endsWith(name, ".ttf") || endsWith(name, ".otf") || endsWith(name, ".ttc");
@@ -57,6 +80,7 @@ bool CCFontResolver::looksLikeFontFile(const std::string& name)
 bool CCFontResolver::match(const std::string& family, CCFontFace& out, bool& onlyDefault)
 {
     onlyDefault = false;
+    waitForLoader();
     if (!FcInit()) return false;
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));

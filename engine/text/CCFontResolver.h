@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <thread>
 
 namespace cc {
 
@@ -26,11 +27,18 @@ public:
     const CCFontFace& resolve(const std::string& name);
     // A font file path given directly (ends in .ttf/.otf/.ttc and exists).
     static bool looksLikeFontFile(const std::string& name);
+    // Loads fontconfig's configuration and font list on a thread of its own
+    // (start-up calls it before the window opens), so the first label does
+    // not wait for that; the first lookup waits for the thread instead of
+    // loading it again. The thread touches nothing of this class.
+    void loadInBackground();
 
     static constexpr const char* kFallbackFamily = "Noto Sans CJK SC";
 
 private:
     CCFontResolver() = default;
+    ~CCFontResolver();
+    void waitForLoader();
     bool match(const std::string& family, CCFontFace& out, bool& onlyDefault);
     const CCFontFace& fallbackFace();
     std::string defaultFile();
@@ -40,6 +48,7 @@ private:
     std::string m_defaultFile;
     bool m_fallbackReady = false;
     bool m_defaultReady = false;
+    std::thread m_loader;
 };
 
 } // namespace cc

@@ -50,6 +50,7 @@ void CCLabelAtlas::setString(const char* text)
 
 void CCLabelAtlas::updateAtlasValues()
 {
+    markForRedraw();
     if (!m_pTextureAtlas) return;
     m_pTextureAtlas->removeAllQuads();
     const unsigned int cells = m_uItemsPerRow * m_uItemsPerColumn;

@@ -130,6 +130,7 @@ unsigned int CCLabelBMFont::getQuadCount() const
 
 void CCLabelBMFont::updateLabel()
 {
+    markForRedraw();
     if (!m_pAtlas) {
         setContentSize(CCSizeZero);
         return;

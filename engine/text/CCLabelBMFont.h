@@ -43,7 +43,11 @@ public:
     unsigned int getQuadCount() const;
     const CCTextureAtlas* getTextureAtlas() const { return m_pAtlas; }
     bool hasFont() const { return m_pAtlas != nullptr; }
-    void setBlendFunc(const ccBlendFunc& blend) { m_tBlendFunc = blend; }
+    void setBlendFunc(const ccBlendFunc& blend)
+    {
+        m_tBlendFunc = blend;
+        markForRedraw();
+    }
 
 private:
     void updateLabel();

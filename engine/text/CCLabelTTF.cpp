@@ -4,6 +4,7 @@
 
 #include "render/CCTexture2D.h"
 #include "text/CCFontCache.h"
+#include "text/CCTextTextureCache.h"
 #include "text/CCTextLayout.h"
 
 namespace cc {
@@ -148,18 +149,15 @@ void CCLabelTTF::renderPixels()
     if (!m_pixelsStale) return;
     m_pixelsStale = false;
     TTF_Font* font = CCFontCache::shared()->fontForName(m_fontName, m_fFontSize);
-    CCTextImage image;
-    ccRenderText(font, m_string, m_tDimensions, m_hAlignment, m_vAlignment, image);
-    if (image.width == 0) {
+    // Labels showing the same text in the same face share one texture.
+    CCTexture2D* texture =
+        CCTextTextureCache::shared()->textureFor(font, m_string, m_tDimensions, m_hAlignment, m_vAlignment);
+    if (!texture) {
         CCSprite::setTexture(nullptr);
         return;
     }
-    CCTexture2D* texture = new CCTexture2D();
-    texture->initWithRGBA(image.rgba.data(), image.width, image.height);
-    texture->setPath("<label>");
     CCSprite::setTexture(texture);
-    texture->release();
-    setTextureRect(CCRect(0, 0, static_cast<float>(image.width), static_cast<float>(image.height)));
+    setTextureRect(CCRect(0, 0, texture->getContentSize().width, texture->getContentSize().height));
 }
 
 CCTexture2D* CCLabelTTF::getTexture() const

@@ -3,7 +3,7 @@
 // right at once; its glyphs are rendered into the sprite's texture only when
 // the label is drawn or its texture is asked for, so a label set up by several
 // setters in a row renders once. Font lookup is the resolver's, pixels the
-// layout's.
+// layout's; labels showing the same text share them (CCTextTextureCache).
 #pragma once
 
 #include "render/CCSprite.h"

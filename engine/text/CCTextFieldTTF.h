@@ -42,7 +42,11 @@ public:
     const char* getString() const override { return m_inputText.c_str(); }
     void setPlaceHolder(const char* text);
     const char* getPlaceHolder() const { return m_placeHolder.c_str(); }
-    void setColorSpaceHolder(const ccColor3B& color) { m_colorSpaceHolder = color; }
+    void setColorSpaceHolder(const ccColor3B& color)
+    {
+        m_colorSpaceHolder = color;
+        markForRedraw();
+    }
     const ccColor3B& getColorSpaceHolder() const { return m_colorSpaceHolder; }
     // Characters (UTF-8 sequences) of the entered text.
     int getCharCount() const { return m_nCharCount; }

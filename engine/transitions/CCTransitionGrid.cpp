@@ -36,10 +36,20 @@ bool CCTransitionGrid::capture(CCRenderer* renderer, CCNode* scene)
             return false;
         }
     }
+    m_pCaptured = nullptr;
     if (!renderer->pushRenderTarget(m_pTexture)) return false;
     scene->visit();
     renderer->popRenderTarget();
+    m_pCaptured = scene;
     return true;
+}
+
+bool CCTransitionGrid::captureIfStale(CCRenderer* renderer, CCNode* scene, bool sceneChanged)
+{
+    const bool fresh = m_pTexture && m_pCaptured == scene && !sceneChanged && renderer &&
+                       static_cast<int>(m_pTexture->getPixelsWide()) == renderer->getFramebufferWidth() &&
+                       static_cast<int>(m_pTexture->getPixelsHigh()) == renderer->getFramebufferHeight();
+    return fresh || capture(renderer, scene);
 }
 
 void CCTransitionGrid::drawFlat(CCRenderer* renderer)

@@ -27,6 +27,11 @@ public:
 
     // Draws the node (a scene) into this grid's texture; false without GL.
     bool capture(CCRenderer* renderer, CCNode* scene);
+    // Keeps the last capture when it is of this scene at this frame size and
+    // the scene has not changed since; captures again otherwise. A transition
+    // whose scenes stand still then draws each frame from two textures
+    // instead of drawing both scenes again.
+    bool captureIfStale(CCRenderer* renderer, CCNode* scene, bool sceneChanged);
     // Draws the captured texture flat over the whole design area.
     void drawFlat(CCRenderer* renderer);
     // Draws it over a cols x rows grid; lift maps a design point of the flat
@@ -36,6 +41,7 @@ public:
 
 private:
     CCTexture2D* m_pTexture = nullptr; // owned
+    const CCNode* m_pCaptured = nullptr; // the scene the texture shows (not retained)
 };
 
 } // namespace cc

@@ -72,14 +72,29 @@ void CCTransitionPageTurn::visit()
         return;
     }
     const float t = m_bBack ? 1.0f - m_fProgress : m_fProgress;
-    CCTransitionGrid& still = m_bBack ? m_outGrid : m_inGrid;
     CCTransitionGrid& moving = m_bBack ? m_inGrid : m_outGrid;
-    if (!still.capture(renderer, m_bBack ? m_pOutScene : m_pInScene) ||
-        !moving.capture(renderer, m_bBack ? m_pInScene : m_pOutScene)) {
+    // The moving page is drawn into a texture again only when something on
+    // it changed. The page that stays lies flat under it: drawn as it is, it
+    // costs what drawing a texture of it would, without making one first.
+    if (!moving.captureIfStale(renderer, m_bBack ? m_pInScene : m_pOutScene, CCDirector::needsRedraw())) {
         CCTransitionScene::visit();
         return;
     }
-    still.drawFlat(renderer);
+    if (!m_bFirstFrameDrawn) {
+        // One frame into the turn the outgoing page still lies flat over the
+        // other (forwards its corner has hardly lifted, backwards the
+        // incoming page is still folded away). Showing just that spares the
+        // first frame, which follows the building of the new page, drawing
+        // both pages; the page that stays is drawn from the next frame on.
+        m_bFirstFrameDrawn = true;
+        if (m_bBack) {
+            m_pOutScene->visit();
+        } else {
+            moving.drawFlat(renderer);
+        }
+        return;
+    }
+    (m_bBack ? m_pOutScene : m_pInScene)->visit();
     moving.drawWarped(renderer, kGridCols, kGridRows, [t](float x, float y) { return curl(x, y, t); });
 }
 

@@ -22,6 +22,7 @@ public:
 private:
     CCTransitionGrid m_inGrid, m_outGrid;
     bool m_bBack = false;
+    bool m_bFirstFrameDrawn = false;
 };
 
 } // namespace cc

@@ -73,7 +73,7 @@ void CCTransitionZoomFlipY::visit()
     bool incoming;
     pose(m_fProgress, angle, zoom, incoming);
     CCScene* shown = incoming ? m_pInScene : m_pOutScene;
-    if (!m_grid.capture(renderer, shown)) {
+    if (!m_grid.captureIfStale(renderer, shown, CCDirector::needsRedraw())) {
         CCTransitionScene::visit();
         return;
     }

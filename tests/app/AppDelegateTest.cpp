@@ -2,6 +2,7 @@
 #include "app/AppDelegate.h"
 #include "book/BookSettings.h"
 
+#include "audio/MixerDevice.h"
 #include "audio/SimpleAudioEngine.h"
 #include "audio/SimulatedAudioBackend.h"
 #include "platform/CCEGLView.h"
@@ -42,6 +43,24 @@ TEST(AppDelegate, LaunchConfiguresTheViewAndRunsTheFirstScene)
     EXPECT_EQ(1u, scene->getChildrenCount());
     EXPECT_TRUE(driver.logged("-----------TestController----- tale -------------- !"));
     EXPECT_EQ(8, bookSettings().pageMax);
+    bookSettings().reset();
+}
+
+TEST(AppDelegate, TheSoundOutputOpensOnlyOnceTheFirstFrameIsShown)
+{
+    // The real backend, which falls back to a silent device without a sound card.
+    bookSettings().reset();
+    cc::CCFileUtils::purgeFileUtils();
+    cc::SimpleAudioEngine::end();
+    cc::FrameDriver driver;
+    driver.onTeardown(&cc::SimpleAudioEngine::end);
+    ASSERT_FALSE(cc::MixerDevice::isOpen());
+    AppDelegate app;
+    ASSERT_TRUE(app.launch());
+    driver.step(); // the main menu's first frame; it only silenced the channel
+    EXPECT_FALSE(cc::MixerDevice::isOpen());
+    driver.advance(0.15);
+    EXPECT_TRUE(cc::MixerDevice::isOpen());
     bookSettings().reset();
 }
 

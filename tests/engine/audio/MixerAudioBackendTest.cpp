@@ -3,15 +3,40 @@
 // that a machine with speakers stays quiet.
 #include "AudioTestFiles.h"
 
+#include "audio/MixerDevice.h"
 #include "audio/SimpleAudioEngine.h"
 #include "base/CCLog.h"
 
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
 
 using namespace cc;
+
+TEST(MixerAudio, TheDeviceOpensWhenPreparedOrAtTheFirstPlayNotBefore)
+{
+    SimpleAudioEngine::end();
+    SimpleAudioEngine* engine = SimpleAudioEngine::sharedEngine();
+    engine->setBackgroundMusicVolume(0.0f);
+    engine->stopBackgroundMusic();
+    EXPECT_FALSE(engine->isBackgroundMusicPlaying());
+    EXPECT_FALSE(MixerDevice::isOpen());
+    engine->prepareOutput();
+    EXPECT_TRUE(MixerDevice::isOpen());
+    SimpleAudioEngine::end();
+    EXPECT_FALSE(MixerDevice::isOpen());
+
+    // Without preparing, the first play opens it, at the volume set before.
+    engine = SimpleAudioEngine::sharedEngine();
+    engine->setBackgroundMusicVolume(0.0f);
+    engine->playBackgroundMusic(audioTestFile("tone_short.mp3").c_str());
+    EXPECT_TRUE(MixerDevice::isOpen());
+    EXPECT_TRUE(engine->isBackgroundMusicPlaying());
+    EXPECT_EQ(0, Mix_VolumeMusic(-1));
+    SimpleAudioEngine::end();
+}
 
 TEST(MixerAudio, PlaysStopsAndNoticesTheEndOfATrack)
 {

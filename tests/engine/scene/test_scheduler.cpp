@@ -183,3 +183,62 @@ TEST(Scheduler, ManyTargetsComeAndGoAndEachKeepsItsOwnTimers)
     EXPECT_EQ(timersBefore, s->timerCount());
     EXPECT_EQ(updatesBefore, s->updateCount());
 }
+
+namespace {
+// An update target that says when it has nothing to do.
+struct Quiet : CCObject {
+    bool idle = true;
+    void update(float) override {}
+    bool isUpdateIdle() const override { return idle; }
+};
+} // namespace
+
+TEST(Scheduler, SaysHowLongNothingIsDueWhileIdleTargetsAndPausedTimersWait)
+{
+    FrameDriver driver;
+    CCScheduler* s = driver.director()->getScheduler();
+    // Only the director's own (idle) action manager: nothing is ever due.
+    EXPECT_LT(s->secondsUntilNextWork(), 0);
+
+    Target t;
+    s->scheduleSelector(schedule_selector(Target::tick), &t, 0.5f, false);
+    EXPECT_EQ(s->secondsUntilNextWork(), 0); // counts from the next frame
+    driver.step();
+    EXPECT_NEAR(s->secondsUntilNextWork(), 0.5 - driver.frameTime(), 1e-6);
+    driver.advance(0.2);
+    EXPECT_NEAR(s->secondsUntilNextWork(), 0.5 - 13 * driver.frameTime(), 1e-5);
+
+    // A delay comes first; the nearest timer decides.
+    Target delayed;
+    s->scheduleSelector(schedule_selector(Target::tick), &delayed, 2.0f, kCCRepeatForever, 0.1f, false);
+    driver.step();
+    EXPECT_NEAR(s->secondsUntilNextWork(), 0.1 - driver.frameTime(), 1e-6);
+    // Paused timers are not waited for; a faster clock brings timers closer.
+    s->pauseTarget(&delayed);
+    const double left = s->secondsUntilNextWork();
+    EXPECT_NEAR(left, 0.5 - 14 * driver.frameTime(), 1e-5);
+    s->setTimeScale(2.0f);
+    EXPECT_NEAR(s->secondsUntilNextWork(), left / 2, 1e-6);
+    s->setTimeScale(1.0f);
+
+    // An idle update target waits too; a busy one (or one that does not
+    // say) needs the very next frame, unless it is paused.
+    Quiet quiet;
+    s->scheduleUpdateForTarget(&quiet, 0, false);
+    EXPECT_GT(s->secondsUntilNextWork(), 0);
+    quiet.idle = false;
+    EXPECT_EQ(s->secondsUntilNextWork(), 0);
+    s->pauseTarget(&quiet);
+    EXPECT_GT(s->secondsUntilNextWork(), 0);
+    Target busy;
+    s->scheduleUpdateForTarget(&busy, 0, false);
+    EXPECT_EQ(s->secondsUntilNextWork(), 0);
+    // A timer firing every frame is due every frame.
+    s->unscheduleAllForTarget(&busy);
+    Target every;
+    s->scheduleSelector(schedule_selector(Target::tick), &every, 0.0f, false);
+    driver.step();
+    EXPECT_EQ(s->secondsUntilNextWork(), 0);
+    for (CCObject* o : std::initializer_list<CCObject*>{&t, &delayed, &quiet, &every}) s->unscheduleAllForTarget(o);
+    EXPECT_LT(s->secondsUntilNextWork(), 0);
+}

@@ -185,5 +185,73 @@ TEST_F(PageTurnRender, HalfWayThroughAPageTurnBothScenesAreVisible)
     }
 }
 
+TEST_F(PageTurnRender, TheFirstFrameOfATurnShowsTheOutgoingPageAndTheSecondBothPages)
+{
+    for (bool backwards : {false, true}) {
+        CCScene* first = CCScene::create();
+        first->addChild(CCLayerColor::create(ccc4(255, 0, 0, 255)));
+        driver->show(first);
+        CCScene* second = CCScene::create();
+        second->addChild(CCLayerColor::create(ccc4(0, 0, 255, 255)));
+        driver->director()->replaceScene(CCTransitionPageTurn::create(0.5f, second, backwards));
+        driver->step();
+        for (const CCPoint& p : {CCPoint(5, 5), CCPoint(320, 480), CCPoint(635, 5), CCPoint(635, 955)}) {
+            EXPECT_TRUE(rendertest::near(at(p.x, p.y), 255, 0, 0)) << "backwards=" << backwards << " at " << p.x
+                                                                    << "," << p.y;
+        }
+        // A few frames on, the incoming page shows where the curl uncovers it.
+        driver->step(6);
+        std::vector<unsigned char> rgba;
+        int w = 0, h = 0;
+        ASSERT_TRUE(CCFrameCapture::readFrame(rgba, w, h));
+        size_t blue = 0;
+        for (size_t i = 0; i + 3 < rgba.size(); i += 4) blue += rgba[i + 2] > 150 && rgba[i] < 60;
+        EXPECT_GT(blue, 0u) << "backwards=" << backwards;
+        driver->advance(0.6);
+    }
+}
+
+TEST_F(PageTurnRender, APageThatChangesWhileTurningIsShownChangedInTheNextFrame)
+{
+    // The pages are drawn into textures once and reused while they stand
+    // still; a change on either page shows in the very next frame.
+    auto share = [](unsigned char r, unsigned char g, unsigned char b) {
+        std::vector<unsigned char> rgba;
+        int w = 0, h = 0;
+        EXPECT_TRUE(CCFrameCapture::readFrame(rgba, w, h));
+        size_t n = 0;
+        for (size_t i = 0; i + 3 < rgba.size(); i += 4) {
+            n += std::abs(rgba[i] - r) < 40 && std::abs(rgba[i + 1] - g) < 40 && std::abs(rgba[i + 2] - b) < 40;
+        }
+        return w * h > 0 ? static_cast<double>(n) / (w * h) : 0.0;
+    };
+    CCScene* first = CCScene::create();
+    CCLayerColor* outgoing = CCLayerColor::create(ccc4(255, 0, 0, 255));
+    first->addChild(outgoing);
+    driver->show(first);
+    CCScene* second = CCScene::create();
+    CCLayerColor* incoming = CCLayerColor::create(ccc4(0, 0, 255, 255));
+    second->addChild(incoming);
+    driver->director()->replaceScene(CCTransitionPageTurn::create(1.0f, second, false));
+    driver->advance(0.5);
+    EXPECT_GT(share(255, 0, 0), 0.1);
+    EXPECT_GT(share(0, 0, 255), 0.1);
+
+    outgoing->setColor(ccc3(0, 255, 0));
+    driver->step();
+    EXPECT_EQ(share(255, 0, 0), 0.0);
+    EXPECT_GT(share(0, 255, 0), 0.1);
+    incoming->setColor(ccc3(255, 255, 0));
+    driver->step();
+    EXPECT_EQ(share(0, 0, 255), 0.0);
+    EXPECT_GT(share(255, 255, 0), 0.1);
+    // Unchanged pages keep being drawn as they are.
+    driver->step(3);
+    EXPECT_GT(share(0, 255, 0), 0.05);
+    EXPECT_GT(share(255, 255, 0), 0.1);
+    driver->advance(0.6);
+    EXPECT_TRUE(rendertest::near(at(320, 480), 255, 255, 0)) << rendertest::describe(at(320, 480));
+}
+
 } // namespace
 } // namespace cc
