@@ -40,10 +40,16 @@ public:
     int openBookFile(const std::string& fileName, BookFileKind kind, long long* size = nullptr,
                      std::string* whyRefused = nullptr) const;
     // The whole book file through openBookFile; false plus one log line, or
-    // with whyRefused the reason there instead of the log (any thread may
-    // read a file named by its full path this way).
+    // with whyRefused the reason there instead of the log.
     bool readBookFile(const std::string& fileName, BookFileKind kind, std::string& out,
                       std::string* whyRefused = nullptr) const;
+    // The same two for a path already resolved. They touch no shared state,
+    // so any thread may call them, even while the engine thread purges or
+    // rebuilds the shared instance.
+    static int openBookFileAt(const std::string& fullPath, BookFileKind kind, long long* size = nullptr,
+                              std::string* whyRefused = nullptr);
+    static bool readBookFileAt(const std::string& fullPath, BookFileKind kind, std::string& out,
+                               std::string* whyRefused = nullptr);
     static long long maxFileBytes(BookFileKind kind);
 
     // The whole file as new[]-allocated bytes the caller deletes with

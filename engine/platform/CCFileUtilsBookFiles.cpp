@@ -75,8 +75,12 @@ long long CCFileUtils::maxFileBytes(BookFileKind kind)
 int CCFileUtils::openBookFile(const std::string& fileName, BookFileKind kind, long long* size,
                               std::string* whyRefused) const
 {
+    return openBookFileAt(fullPathForFilename(fileName.c_str()), kind, size, whyRefused);
+}
+
+int CCFileUtils::openBookFileAt(const std::string& full, BookFileKind kind, long long* size, std::string* whyRefused)
+{
     if (size) *size = 0;
-    const std::string full = fullPathForFilename(fileName.c_str());
     if (full.empty()) {
         refuse("(no name)", "no file name given", whyRefused);
         return -1;
@@ -122,9 +126,14 @@ int CCFileUtils::openBookFile(const std::string& fileName, BookFileKind kind, lo
 bool CCFileUtils::readBookFile(const std::string& fileName, BookFileKind kind, std::string& out,
                                std::string* whyRefused) const
 {
+    return readBookFileAt(fullPathForFilename(fileName.c_str()), kind, out, whyRefused);
+}
+
+bool CCFileUtils::readBookFileAt(const std::string& full, BookFileKind kind, std::string& out, std::string* whyRefused)
+{
     out.clear();
     long long size = 0;
-    const int fd = openBookFile(fileName, kind, &size, whyRefused);
+    const int fd = openBookFileAt(full, kind, &size, whyRefused);
     if (fd < 0) return false;
     // A file still growing is read only up to one byte past its bound, so
     // the bound holds whatever the writer does meanwhile.
@@ -150,7 +159,7 @@ bool CCFileUtils::readBookFile(const std::string& fileName, BookFileKind kind, s
     if (!ok) {
         const bool tooLarge = static_cast<long long>(out.size()) > limit;
         out.clear();
-        refuse(fullPathForFilename(fileName.c_str()), tooLarge ? "grew past its size bound while read" : "read error",
+        refuse(full, tooLarge ? "grew past its size bound while read" : "read error",
                whyRefused);
     }
     return ok;

@@ -60,7 +60,7 @@ bool CCImage::readAndDecode(const std::string& fullPath, bool chargeBudget, std:
 {
     std::string bytes;
     std::string refused;
-    if (!CCFileUtils::sharedFileUtils()->readBookFile(fullPath, BookFileKind::Image, bytes, &refused)) {
+    if (!CCFileUtils::readBookFileAt(fullPath, BookFileKind::Image, bytes, &refused)) {
         why = "Book file " + fullPath + " refused: " + refused;
         return false;
     }

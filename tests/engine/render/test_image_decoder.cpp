@@ -4,6 +4,7 @@
 // broken) are left for the caller to decode itself.
 #include "RenderFixture.h"
 
+#include "platform/CCFileUtils.h"
 #include "render/CCImage.h"
 #include "render/CCImageDecoder.h"
 
@@ -117,6 +118,32 @@ TEST(ImageDecoder, ReadyPixelsStayWithinTheStoreAndTakingMakesRoomForTheNext)
     decoder.want({});
     EXPECT_EQ(decoder.readyBytes(), 0u);
     for (const std::string& f : big) std::remove(f.c_str());
+}
+
+// The worker reads files while the engine thread may drop and rebuild the
+// shared file helper (a fixture or a restart does): it must never reach that
+// helper, or it reads freed search paths or leaves a second helper behind
+// (the address sanitizer reports either).
+TEST(ImageDecoder, DecodingDoesNotTouchTheSharedFileHelper)
+{
+    CCImageDecoder& decoder = CCImageDecoder::shared();
+    decoder.want({});
+    std::vector<std::string> pictures;
+    for (int i = 0; i < 24; ++i) {
+        pictures.push_back(tempPath("decoder-race-" + std::to_string(i) + ".png"));
+        ASSERT_TRUE(writePNG(pictures.back(), 96, 96, [i](int x, int y) { return ccc4(i * 9, x, y, 255); }));
+    }
+    for (int round = 0; round < 20; ++round) {
+        decoder.want(pictures);
+        for (int k = 0; k < 50; ++k) {
+            CCFileUtils::purgeFileUtils();
+            EXPECT_NE(nullptr, CCFileUtils::sharedFileUtils());
+        }
+        decoder.waitUntilDone();
+        EXPECT_EQ(decoder.readyCount(), pictures.size());
+        decoder.want({});
+    }
+    for (const std::string& f : pictures) std::remove(f.c_str());
 }
 
 } // namespace rendertest
