@@ -4,6 +4,7 @@
 // line and left as it was; and the whole round trip through two simulate
 // runs of the program with --remember.
 #include "app/AppMain.h"
+#include "ScratchFolder.h"
 #include "app/PlaceFile.h"
 #include "app/PlaceKeeper.h"
 
@@ -62,7 +63,7 @@ class RememberedPlace : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/quibo_place_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_place_XXXXXX");
         const char* made = mkdtemp(pattern);
         ASSERT_NE(nullptr, made);
         scratch = made;

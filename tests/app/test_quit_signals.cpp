@@ -2,6 +2,7 @@
 // simulate run after narration has played (SDL would otherwise take the
 // signals for itself), a run with no window, and a window under a display.
 #include <gtest/gtest.h>
+#include "ScratchFolder.h"
 
 #include <chrono>
 #include <climits>
@@ -33,7 +34,7 @@ struct Scratch {
     std::string dir;
     Scratch()
     {
-        char pattern[] = "/tmp/quibo_signals_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_signals_XXXXXX");
         dir = mkdtemp(pattern);
     }
     ~Scratch() { std::system(("rm -rf '" + dir + "'").c_str()); }

@@ -3,6 +3,7 @@
 // writes nothing in the user's folders; a settings file under the home
 // folder is read, and a kept place is written again at exit.
 #include "app/CommandLine.h"
+#include "ScratchFolder.h"
 #include "app/PlaceFile.h"
 #include "app/ReaderOptions.h"
 #include "app/UserSettings.h"
@@ -57,7 +58,7 @@ struct Scratch {
     std::string path;
     Scratch()
     {
-        char pattern[] = "/tmp/quibo_session_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_session_XXXXXX");
         const char* made = mkdtemp(pattern);
         path = made ? made : "";
     }

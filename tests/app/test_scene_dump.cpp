@@ -3,6 +3,7 @@
 // size, sprites their picture; scene records say which page or which screen
 // of the grid is shown.
 #include "app/SceneDump.h"
+#include "ScratchFolder.h"
 #include "app/SimulateRunner.h"
 #include "app/TraceWriter.h"
 #include "app/WidgetDescriber.h"
@@ -38,7 +39,7 @@ struct ScratchFolder {
     std::string path;
     ScratchFolder()
     {
-        char pattern[] = "/tmp/quibo_dump_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_dump_XXXXXX");
         path = mkdtemp(pattern);
     }
     ~ScratchFolder() { std::system(("rm -rf '" + path + "'").c_str()); }

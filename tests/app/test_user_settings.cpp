@@ -2,6 +2,7 @@
 // line, files that are not settings files at all, and where the file is
 // looked for.
 #include "app/UserSettings.h"
+#include "ScratchFolder.h"
 
 #include "base/CCLog.h"
 
@@ -29,7 +30,7 @@ struct ScratchFolder {
     std::string path;
     ScratchFolder()
     {
-        char pattern[] = "/tmp/quibo_settings_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_settings_XXXXXX");
         const char* made = mkdtemp(pattern);
         path = made ? made : "";
     }

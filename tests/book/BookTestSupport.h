@@ -3,6 +3,7 @@
 #pragma once
 
 #include "book/BookSettings.h"
+#include "ScratchFolder.h"
 
 #include "platform/CCFileUtils.h"
 
@@ -19,9 +20,9 @@ class ScratchBook {
 public:
     ScratchBook()
     {
-        char pattern[] = "/tmp/quibo_book_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_book_XXXXXX");
         const char* dir = mkdtemp(pattern);
-        m_root = dir ? dir : "/tmp";
+        m_root = dir ? dir : quibotest::scratchRoot();
         std::system(("mkdir -p '" + m_root + "/" + bookSettings().resourceFolder + "'").c_str());
         cc::CCFileUtils::sharedFileUtils()->setSearchPaths({m_root});
     }

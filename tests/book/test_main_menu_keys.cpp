@@ -1,7 +1,7 @@
 // The bundled main menu from the keyboard: Up and Down move a visible mark
 // between the shown buttons only, Return presses the marked one with the
 // tap's own result, and nothing shows before a key asks for the mark.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "book/MainMenuKeys.h"
 #include "book/MenuLayerMainMenu.h"

@@ -2,7 +2,7 @@
 // the strict number reading, and the page's narration at other speeds on the
 // frame driver's clock: a word at 0.5x lasts twice as long, and the rules of
 // automatic narration hold on the stretched sound in every play mode.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "book/NarrationSpeed.h"
 

@@ -3,7 +3,7 @@
 // autoTurn to the end of the book, pause and resume, and that only the page
 // on stage ever plays, highlights or schedules. Also the live-object check
 // over many page turns.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "base/CCObject.h"
 

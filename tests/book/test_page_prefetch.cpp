@@ -3,7 +3,7 @@
 // main menu those of the page continue opens, the grid those of its entries;
 // with the application's purge, pages two turns away leave the texture cache
 // while the next page's picture is decoded ahead and only taken over.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "book/MenuLayerMainMenu.h"
 #include "book/MenuTestScene.h"

@@ -1,7 +1,7 @@
 // Journeys through the bundled book: the page build, the main menu's two
 // ways in, turning by item and by swipe within pageMin..pageMax, and the
 // lifecycle lines of the two alternating page classes.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "book/TestController.h"
 

@@ -1,7 +1,7 @@
 // Journeys of word taps: highlight and glide, the same-word rule, sentences
 // above or below the word, the bubble moving between containers, the hint,
 // and the pages that lack a layout, a narration file or a short sentence.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "actions/CCActionManager.h"
 

@@ -2,7 +2,7 @@
 // key dispatcher as the window does: each does what a tap on its control
 // does (the same log lines, sounds and state), nothing while a page turn
 // plays, and a held key turns again only once the turn has played.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "book/MenuLayerMainMenu.h"
 #include "book/MenuTestScene.h"

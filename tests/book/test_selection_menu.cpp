@@ -2,7 +2,8 @@
 // entering from the main menu, choosing a page and coming back, the screens
 // and their greyed ends, the steps between screens, an empty book range, and
 // where the slide-in starts and ends.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
+#include "ScratchFolder.h"
 
 #include "book/MenuLayerMainMenu.h"
 #include "book/MenuTestScene.h"
@@ -443,7 +444,7 @@ TEST(SelectionMenu, DrawnGridShowsRedSquaresAndAGreyEnd)
     EXPECT_GT(px.r, 180);
     EXPECT_GT(px.b, 180);
     // The picture goes to a folder of this test's own, removed at the end.
-    char pattern[] = "/tmp/quibo_grid_XXXXXX";
+    quibotest::ScratchTemplate pattern("quibo_grid_XXXXXX");
     const char* dir = mkdtemp(pattern);
     ASSERT_NE(nullptr, dir);
     const std::string shot = std::string(dir) + "/selection_grid.png";

@@ -2,7 +2,7 @@
 // mode kept until confirmed, the selection mark moving to the last touched
 // button, the ways back to the page and to the main menu, the lifecycle
 // lines, and one action per touch for the buttons that leave the panel.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "book/SetLayer.h"
 #include "book/TestController.h"

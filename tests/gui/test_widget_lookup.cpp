@@ -1,6 +1,7 @@
 // Widget lookup: depth-first pre-order search by name and action tag, and
 // sprite sheets loaded once per name.
 #include "GuiTestSupport.h"
+#include "ScratchFolder.h"
 
 #include "gui/Layout.h"
 #include "gui/WidgetLookup.h"
@@ -63,7 +64,7 @@ TEST(WidgetLookup, SearchIsDepthFirstPreOrderAndTheFirstMatchWins)
 TEST(WidgetLookup, ASpriteSheetIsLoadedOncePerName)
 {
     FrameDriver driver;
-    char dir[] = "/tmp/quibo-lookup-XXXXXX";
+    quibotest::ScratchTemplate dir("quibo-lookup-XXXXXX");
     ASSERT_NE(nullptr, mkdtemp(dir));
     const std::string png = std::string(dir) + "/sheet.png";
     const std::string plist = std::string(dir) + "/sheet.plist";

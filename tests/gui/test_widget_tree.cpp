@@ -1,6 +1,7 @@
 // The widget tree without touches: z-ordered children, parent rules,
 // the enabled switch over a subtree, size rules, edges and colour defaults.
 #include "GuiTestSupport.h"
+#include "ScratchFolder.h"
 
 #include "base/CCLog.h"
 #include "gui/GUIRenderer.h"
@@ -288,7 +289,7 @@ TEST(WidgetTree, PerFrameUpdateRunsUntilTheWidgetIsRemoved)
 TEST(WidgetTree, BackgroundImageIsCentredAndSwitchesToNineSliceWithItsInsets)
 {
     FrameDriver driver;
-    char dir[] = "/tmp/quibo-layout-XXXXXX";
+    quibotest::ScratchTemplate dir("quibo-layout-XXXXXX");
     ASSERT_NE(nullptr, mkdtemp(dir));
     const std::string png = std::string(dir) + "/bg.png";
     std::vector<unsigned char> pixels(40 * 30 * 4, 200);

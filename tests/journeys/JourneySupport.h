@@ -5,7 +5,7 @@
 // reused for reading a page; everything else about the screens is read here.
 #pragma once
 
-#include "book/test_page_support.h"
+#include "book/PageTestSupport.h"
 
 #include "app/AppDelegate.h"
 #include "book/MenuLayerMainMenu.h"

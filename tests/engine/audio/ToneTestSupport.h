@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include "ScratchFolder.h"
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -89,7 +90,7 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
-        char pattern[] = "/tmp/quibo_tone_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_tone_XXXXXX");
         const char* dir = mkdtemp(pattern);
         m_path = dir ? dir : "";
     }

@@ -1,6 +1,7 @@
 // Menus on the frame driver: selection under the finger, following it,
 // activation on release, and items that may never be selected.
 #include "base/CCLog.h"
+#include "ScratchFolder.h"
 #include "menu/CCMenu.h"
 #include "menu/CCMenuItem.h"
 #include "menu/CCMenuItemLabel.h"
@@ -60,7 +61,7 @@ MenuScene buildMenu(Recorder* r)
 
 std::string writePng(const char* name, int w, int h)
 {
-    char tmpl[] = "/tmp/quibo-menu-XXXXXX";
+    quibotest::ScratchTemplate tmpl("quibo-menu-XXXXXX");
     const std::string path = std::string(mkdtemp(tmpl)) + "/" + name;
     std::vector<unsigned char> px(static_cast<size_t>(w) * h * 4, 200);
     EXPECT_TRUE(CCImage::savePNG(path, px.data(), w, h));

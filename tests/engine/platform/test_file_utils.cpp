@@ -1,6 +1,7 @@
 // Resource lookup: search-path order, absolute names, missing files and the
 // default resources folder.
 #include "base/CCLog.h"
+#include "ScratchFolder.h"
 #include "platform/CCFileUtils.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ namespace {
 
 std::string makeTempDir()
 {
-    char tmpl[] = "/tmp/quibo_fileutils_XXXXXX";
+    quibotest::ScratchTemplate tmpl("quibo_fileutils_XXXXXX");
     char* dir = mkdtemp(tmpl);
     return dir ? dir : "";
 }
@@ -140,7 +141,7 @@ TEST(FileUtilsDefaults, DefaultSearchPathIsAResourcesFolder)
 
 TEST(FileUtilsDefaults, AnInstalledProgramFindsItsBookBesideItsBinFolder)
 {
-    char tmpl[] = "/tmp/quibo-prefix-XXXXXX";
+    quibotest::ScratchTemplate tmpl("quibo-prefix-XXXXXX");
     const std::string prefix = mkdtemp(tmpl);
     ASSERT_EQ(0, std::system(("mkdir -p '" + prefix + "/bin' '" + prefix + "/share/quibo'").c_str()));
     const std::string found = CCFileUtils::installedResourceRoot(prefix + "/bin");

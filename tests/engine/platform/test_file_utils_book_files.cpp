@@ -3,6 +3,7 @@
 // one line naming the file and the reason. Every reader of book files goes
 // through it: property lists, pictures, bitmap fonts, narration.
 #include "audio/SimpleAudioEngine.h"
+#include "ScratchFolder.h"
 #include "audio/SimulatedAudioBackend.h"
 #include "base/CCAutoreleasePool.h"
 #include "base/CCDictionary.h"
@@ -93,7 +94,7 @@ class BookFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/quibo_bookfiles_XXXXXX";
+        quibotest::ScratchTemplate tmpl("quibo_bookfiles_XXXXXX");
         dir = mkdtemp(tmpl) ? tmpl : "";
         ASSERT_FALSE(dir.empty());
         fifo = dir + "/pipe";

@@ -1,6 +1,7 @@
 // Property-list files: writing and reading back keeps shape, order and text;
 // every unreadable file gives null and exactly one log line naming it.
 #include "base/CCArray.h"
+#include "ScratchFolder.h"
 #include "base/CCAutoreleasePool.h"
 #include "base/CCDictionary.h"
 #include "base/CCLog.h"
@@ -44,7 +45,7 @@ class PropertyListTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/quibo_plist_XXXXXX";
+        quibotest::ScratchTemplate tmpl("quibo_plist_XXXXXX");
         char* d = mkdtemp(tmpl);
         ASSERT_NE(d, nullptr);
         dir = d;

@@ -3,6 +3,7 @@
 // replacement that leaves no temporary file. Everything happens in a
 // scratch folder; the environment is put back afterwards.
 #include "platform/UserFiles.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ class UserFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/quibo_user_files_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_user_files_XXXXXX");
         const char* made = mkdtemp(pattern);
         ASSERT_NE(nullptr, made);
         dir = made;

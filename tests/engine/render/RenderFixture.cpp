@@ -1,5 +1,6 @@
 // Helpers for the rendering tests.
 #include "RenderFixture.h"
+#include "ScratchFolder.h"
 
 #include "render/CCImage.h"
 
@@ -12,7 +13,7 @@ namespace rendertest {
 
 std::string tempPath(const std::string& name)
 {
-    return "/tmp/quibo-render-" + std::to_string(getpid()) + "-" + name;
+    return quibotest::scratchPath(name);
 }
 
 bool writePNG(const std::string& path, int width, int height, const std::function<ccColor4B(int, int)>& colour)

@@ -1,6 +1,7 @@
 // How the director hands over to and from transition scenes, and what the
 // view does with a pointer that is pressed again before it was released.
 #include "engine.h"
+#include "ScratchFolder.h"
 #include "platform/FrameDriver.h"
 
 #include <gtest/gtest.h>
@@ -150,7 +151,7 @@ TEST(SceneSwitching, TheFrameDriverTakesScreenshotsWhenADisplayExists)
     CCScene* scene = CCScene::create();
     scene->addChild(CCLayerColor::create(ccc4(0, 255, 0, 255)));
     driver.show(scene);
-    const std::string path = testing::TempDir() + "driver_shot.png";
+    const std::string path = quibotest::scratchPath("driver_shot.png");
     ASSERT_TRUE(driver.screenshot(path));
     FILE* f = std::fopen(path.c_str(), "rb");
     ASSERT_NE(f, nullptr);

@@ -1,5 +1,6 @@
 // Character-map and bitmap-font labels, on pictures and font files the tests write.
 #include "base/CCLog.h"
+#include "ScratchFolder.h"
 #include "render/CCImage.h"
 #include "render/CCTexture2D.h"
 #include "text/CCBMFontConfiguration.h"
@@ -22,7 +23,7 @@ std::string scratchDir()
 {
     static std::string dir;
     if (dir.empty()) {
-        char tmpl[] = "/tmp/quibo-text-XXXXXX";
+        quibotest::ScratchTemplate tmpl("quibo-text-XXXXXX");
         dir = mkdtemp(tmpl);
     }
     return dir;

@@ -1,7 +1,7 @@
 // Helpers of the animation timeline tests.
 #include "TimelineTestSupport.h"
 
-#include "../reader/ReaderTestSupport.h"
+#include "gui/ReaderTestSupport.h"
 
 #include "gui/CCSGUIReader.h"
 #include "gui/UILayer.h"

@@ -1,5 +1,6 @@
 // Helpers of the widget tests: pictures through SDL_image, hidden-window rendering.
 #include "WidgetTestSupport.h"
+#include "ScratchFolder.h"
 
 #include "render/CCFrameCapture.h"
 #include "render/CCHiddenWindow.h"
@@ -17,17 +18,8 @@ namespace widgettest {
 
 std::string tempDir()
 {
-    static const std::string dir = [] {
-        const std::string d = "/tmp/quibo-widgets-" + std::to_string(getpid());
-        mkdir(d.c_str(), 0700);
-        // The pictures live as long as the test program.
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all("/tmp/quibo-widgets-" + std::to_string(getpid()), ignored);
-        });
-        return d;
-    }();
-    return dir;
+    // The pictures live as long as the test program.
+    return quibotest::scratchRoot();
 }
 
 std::string writePNG(const std::string& name, int width, int height,

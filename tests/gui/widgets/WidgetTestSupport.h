@@ -13,7 +13,7 @@
 namespace cc {
 namespace widgettest {
 
-// A folder under /tmp unique to this process, made on first use and removed at exit.
+// The process's scratch folder, made on first use and removed at exit.
 std::string tempDir();
 // Writes a width x height PNG whose pixel (x, y), top-left origin, is colour(x, y).
 std::string writePNG(const std::string& name, int width, int height,

@@ -1,7 +1,7 @@
 // Layout files naming the four value and input classes (check box, slider,
 // loading bar, text field) are read into those widgets with the file's
 // values, in both resource-reference generations.
-#include "gui/reader/ReaderTestSupport.h"
+#include "gui/ReaderTestSupport.h"
 
 #include "gui/widgets/CCScale9Sprite.h"
 #include "gui/widgets/UICheckBox.h"

@@ -5,7 +5,7 @@
 // takeover from a child, and releasing resources.
 #include "gui/widgets/UIDragPanel.h"
 
-#include "../GuiTestSupport.h"
+#include "gui/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // added with addChild staying put, and the 5-point takeover from a child.
 #include "gui/widgets/UIPageView.h"
 
-#include "../GuiTestSupport.h"
+#include "gui/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // container rules, releasing resources, and drawing only what the view shows.
 #include "gui/widgets/UIScrollView.h"
 
-#include "../GuiTestSupport.h"
+#include "gui/GuiTestSupport.h"
 #include "WidgetTestSupport.h"
 #include "gui/GUIRenderer.h"
 #include "gui/widgets/UIButton.h"

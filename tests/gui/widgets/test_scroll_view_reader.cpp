@@ -1,6 +1,6 @@
 // A layout file holding the three scrolling containers: each is created for
 // its class name with its options, and its children land where it keeps them.
-#include "../reader/ReaderTestSupport.h"
+#include "gui/ReaderTestSupport.h"
 #include "gui/widgets/UIDragPanel.h"
 #include "gui/widgets/UIPageView.h"
 #include "gui/widgets/UIScrollView.h"

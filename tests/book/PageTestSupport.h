@@ -4,6 +4,7 @@
 #pragma once
 
 #include "book/BookConfiguration.h"
+#include "ScratchFolder.h"
 #include "book/BookPaths.h"
 #include "book/BookSettings.h"
 #include "book/OpenPage.h"
@@ -161,9 +162,9 @@ class ScratchPages {
 public:
     explicit ScratchPages(int pageMin = 1, int pageMax = 3)
     {
-        char pattern[] = "/tmp/quibo_pages_XXXXXX";
+        quibotest::ScratchTemplate pattern("quibo_pages_XXXXXX");
         const char* dir = mkdtemp(pattern);
-        m_root = dir ? dir : "/tmp/quibo_pages";
+        m_root = dir ? dir : quibotest::scratchRoot();
         const std::string bundled = cc::CCFileUtils::defaultResourceRoot();
         m_book = m_root + "/" + bookSettings().resourceFolder;
         run("mkdir -p '" + m_book + "/tale' '" + m_book + "/epc'");

@@ -1,6 +1,7 @@
 // The command line of quibo: parsing, the simulate runner with its trace on
 // the bundled book, and the built program's exit status.
 #include "app/AppMain.h"
+#include "ScratchFolder.h"
 #include "app/CommandLine.h"
 #include "app/SimulateRunner.h"
 #include "app/SimulateScript.h"
@@ -25,7 +26,7 @@ namespace {
 
 std::string writeTemp(const std::string& name, const std::string& text)
 {
-    const std::string path = "/tmp/quibo_app_test_" + std::to_string(getpid()) + "_" + name;
+    const std::string path = quibotest::scratchPath(name);
     std::ofstream(path) << text;
     return path;
 }
@@ -245,7 +246,7 @@ TEST(Simulate, ABadScriptLineOrMissingScriptStopsWithStatusTwo)
 
 TEST(Simulate, AGivenResourceDirectoryReplacesTheBundledBook)
 {
-    char pattern[] = "/tmp/quibo_res_XXXXXX";
+    quibotest::ScratchTemplate pattern("quibo_res_XXXXXX");
     const std::string root = mkdtemp(pattern);
     ASSERT_EQ(0, std::system(("mkdir -p " + root + "/qovarn_3391_ver10").c_str()));
     std::ofstream(root + "/qovarn_3391_ver10/StringConfig.xml")
@@ -282,7 +283,7 @@ TEST(QuiboProgram, VersionAndNoDisplayEachPrintOneLine)
 {
     const std::string quibo = quiboBinary();
     ASSERT_EQ(0, access(quibo.c_str(), X_OK)) << quibo;
-    char pattern[] = "/tmp/quibo_out_XXXXXX";
+    quibotest::ScratchTemplate pattern("quibo_out_XXXXXX");
     const std::string dir = mkdtemp(pattern);
     const std::string out = dir + "/out.txt", err = dir + "/err.txt";
     auto lines = [](const std::string& path) {

@@ -1,7 +1,7 @@
 // Helpers of the layout reader tests.
 #include "ReaderTestSupport.h"
 
-#include "../widgets/WidgetTestSupport.h"
+#include "gui/widgets/WidgetTestSupport.h"
 
 #include "base/CCAutoreleasePool.h"
 #include "platform/CCFileUtils.h"

@@ -16,7 +16,7 @@
 namespace cc {
 namespace readertest {
 
-// A folder under /tmp unique to this process and test, made on demand.
+// A folder in the process's scratch folder, made on demand.
 std::string scratchDir(const std::string& sub = "");
 // Writes text as the file name (relative to scratchDir()); returns its full path.
 std::string writeFile(const std::string& name, const std::string& text);

@@ -15,9 +15,16 @@ TEST(WindowSize, IsDerivedFromTheScreenHeightAlone)
     const cc::CCSize t = windowSizeForScreenHeight(1000);
     EXPECT_EQ(static_cast<float>(1000 / 1.4), t.width);
     EXPECT_EQ(940.0f, t.height);
-    // The function takes no width: two screens of one height but any width
-    // give the same window.
-    EXPECT_EQ(s.width, windowSizeForScreenHeight(1040).width);
+    // Both sides follow the height in proportion: a screen twice as high gives
+    // a window twice as large, of the same shape, whatever the height.
+    const cc::CCSize d = windowSizeForScreenHeight(2080);
+    EXPECT_FLOAT_EQ(2 * s.width, d.width);
+    EXPECT_FLOAT_EQ(2 * s.height, d.height);
+    for (int h : {480, 768, 1200, 2160}) {
+        const cc::CCSize w = windowSizeForScreenHeight(h);
+        EXPECT_NEAR(s.width / s.height, w.width / w.height, 1e-5) << h;
+        EXPECT_LT(w.height, h) << h;
+    }
 }
 
 TEST(WindowSize, AZeroHeightDisplayStillGivesAUsableWindow)

@@ -3,7 +3,7 @@
 // three play modes measured from where the audio engine reported a word's
 // end, pause and resume, the skip rule, a missing narration file, a missing
 // button index, word taps, the page strings read once, and the stage.
-#include "test_page_support.h"
+#include "PageTestSupport.h"
 
 #include "book/Narration.h"
 
