@@ -64,7 +64,9 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
                 error = lineError(lineNo, "shot needs a file name", raw);
                 return false;
             }
-            ScriptCommand command{ScriptCommand::Kind::Shot, lineNo};
+            ScriptCommand command;
+            command.kind = ScriptCommand::Kind::Shot;
+            command.line = lineNo;
             command.text = file;
             commands.push_back(command);
             continue;
@@ -79,7 +81,9 @@ bool parseScript(const std::string& text, std::vector<ScriptCommand>& commands, 
             error = lineError(lineNo, "unknown command '" + word + "'", raw);
             return false;
         }
-        ScriptCommand command{shape->kind, lineNo};
+        ScriptCommand command;
+        command.kind = shape->kind;
+        command.line = lineNo;
         int count = 0;
         std::string number;
         while (words >> number) {

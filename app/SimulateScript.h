@@ -10,8 +10,8 @@ namespace quibo {
 struct ScriptCommand {
     enum class Kind { Wait, Down, Move, Up, Tap, Swipe, Dump, Shot, Quit };
 
-    Kind kind;
-    int line;             // 1-based line of the script
+    Kind kind = Kind::Wait;
+    int line = 0;          // 1-based line of the script
     double args[5] = {};  // wait: S; down/move/up/tap: X Y; swipe: X1 Y1 X2 Y2 S
     std::string text;     // shot: the PNG file to write
 };
