@@ -70,7 +70,7 @@ fi
 
 if [ "$mode" = fuzz ]; then
   seconds="${QUIBO_FUZZ_SECONDS:-60}"
-  cmake -S "$here" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIBO_FUZZ=ON -DQUIBO_TESTS=OFF \
+  cmake -S "$here" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIBO_FUZZ=ON -DQUIBO_TESTS=OFF -DQUIBO_WERROR=ON \
         -DQUIBO_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
   cmake --build "$fuzz_build" -j"$(nproc)" --target layout_read_fuzzer plist_sheet_fuzzer
   # Leaks inside system libraries (font configuration caches) are not ours.
