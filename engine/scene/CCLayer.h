@@ -97,6 +97,8 @@ public:
     static CCLayerGradient* create(const ccColor4B& start, const ccColor4B& end);
     static CCLayerGradient* create(const ccColor4B& start, const ccColor4B& end, const CCPoint& v);
     bool init() override;
+    // The single-colour forms stay callable next to the two-colour ones.
+    using CCLayerColor::initWithColor;
     virtual bool initWithColor(const ccColor4B& start, const ccColor4B& end);
     virtual bool initWithColor(const ccColor4B& start, const ccColor4B& end, const CCPoint& v);
 

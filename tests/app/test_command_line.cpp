@@ -1,6 +1,7 @@
 // The command line of quibo: parsing, the simulate runner with its trace on
 // the bundled book, and the built program's exit status.
 #include "app/AppMain.h"
+#include "TraceTestSupport.h"
 #include "ScratchFolder.h"
 #include "app/CommandLine.h"
 #include "app/SimulateRunner.h"
@@ -31,21 +32,6 @@ std::string writeTemp(const std::string& name, const std::string& text)
     return path;
 }
 
-std::vector<Json::Value> readTrace(const std::string& path)
-{
-    std::vector<Json::Value> records;
-    std::ifstream in(path);
-    std::string line;
-    Json::CharReaderBuilder builder;
-    while (std::getline(in, line)) {
-        Json::Value v;
-        std::string errors;
-        std::istringstream one(line);
-        EXPECT_TRUE(Json::parseFromStream(builder, one, &v, &errors)) << line;
-        records.push_back(v);
-    }
-    return records;
-}
 
 // build/tests/app_tests -> build/app/quibo
 std::string quiboBinary()

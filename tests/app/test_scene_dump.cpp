@@ -3,6 +3,7 @@
 // size, sprites their picture; scene records say which page or which screen
 // of the grid is shown.
 #include "app/SceneDump.h"
+#include "TraceTestSupport.h"
 #include "ScratchFolder.h"
 #include "app/SimulateRunner.h"
 #include "app/TraceWriter.h"
@@ -50,21 +51,6 @@ struct ScratchFolder {
     }
 };
 
-std::vector<Json::Value> readTrace(const std::string& path)
-{
-    std::vector<Json::Value> records;
-    std::ifstream in(path);
-    std::string line;
-    Json::CharReaderBuilder builder;
-    while (std::getline(in, line)) {
-        Json::Value v;
-        std::string errors;
-        std::istringstream one(line);
-        EXPECT_TRUE(Json::parseFromStream(builder, one, &v, &errors)) << line;
-        records.push_back(v);
-    }
-    return records;
-}
 
 // The first node of a dumped tree that satisfies the test, depth first.
 const Json::Value* findNode(const Json::Value& node, const std::function<bool(const Json::Value&)>& test)

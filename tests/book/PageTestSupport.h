@@ -247,5 +247,27 @@ private:
     std::string m_book;
 };
 
+// A sound file of the test data (a short tone and its kin).
+inline std::string testAudio(const std::string& name)
+{
+    if (const char* root = std::getenv("QUIBO_TEST_DATA")) return std::string(root) + "/audio/" + name;
+    std::string here = __FILE__;
+    here = here.substr(0, here.find_last_of('/'));
+    return here + "/../data/audio/" + name;
+}
+
+// Three pages of three words, each word narrated by the short test tone.
+struct TimedBook {
+    ScratchPages book{1, 3};
+    TimedBook()
+    {
+        for (int page = 1; page <= 3; ++page) {
+            book.writePage(page, {{1, 150, 600, false}, {2, 300, 600, false}, {3, 450, 600, false}});
+            for (int i = 1; i <= 3; ++i) book.writeNarration(page, i, testAudio("tone_short.mp3"));
+        }
+        book.writeStrings({{"str011", "First"}, {"str012", "Second"}});
+    }
+};
+
 } // namespace pagetest
 } // namespace quibo

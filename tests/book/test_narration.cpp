@@ -21,14 +21,6 @@ using namespace quibo::pagetest;
 
 namespace {
 
-std::string testAudio(const std::string& name)
-{
-    if (const char* root = std::getenv("QUIBO_TEST_DATA")) return std::string(root) + "/audio/" + name;
-    std::string here = __FILE__;
-    here = here.substr(0, here.find_last_of('/'));
-    return here + "/../data/audio/" + name;
-}
-
 // Stands in for the page: word buttons by name, and a line for everything
 // the narration tells it.
 class RecordingPage : public NarrationPage {

@@ -17,27 +17,6 @@ using namespace quibo::pagetest;
 
 namespace {
 
-std::string testAudio(const std::string& name)
-{
-    if (const char* root = std::getenv("QUIBO_TEST_DATA")) return std::string(root) + "/audio/" + name;
-    std::string here = __FILE__;
-    here = here.substr(0, here.find_last_of('/'));
-    return here + "/../data/audio/" + name;
-}
-
-// Three pages of three words, each narrated by the short test tone.
-struct TimedBook {
-    ScratchPages book{1, 3};
-    TimedBook()
-    {
-        for (int page = 1; page <= 3; ++page) {
-            book.writePage(page, {{1, 150, 600, false}, {2, 300, 600, false}, {3, 450, 600, false}});
-            for (int i = 1; i <= 3; ++i) book.writeNarration(page, i, testAudio("tone_short.mp3"));
-        }
-        book.writeStrings({{"str011", "First"}, {"str012", "Second"}});
-    }
-};
-
 // The engine's speed for one test, put back to 1 afterwards.
 struct SpeedFor {
     explicit SpeedFor(float speed) { cc::SimpleAudioEngine::sharedEngine()->setBackgroundMusicSpeed(speed); }

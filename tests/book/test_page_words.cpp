@@ -12,16 +12,6 @@
 using namespace quibo;
 using namespace quibo::pagetest;
 
-namespace {
-std::string testAudio(const std::string& name)
-{
-    if (const char* root = std::getenv("QUIBO_TEST_DATA")) return std::string(root) + "/audio/" + name;
-    std::string here = __FILE__;
-    here = here.substr(0, here.find_last_of('/'));
-    return here + "/../data/audio/" + name;
-}
-} // namespace
-
 TEST(WordTap, BundledWordGlidesFromTheOriginPlaysAndKeepsTheSameWordRule)
 {
     Journey j;
