@@ -37,7 +37,7 @@ def read_limits(path=LIMITS_HEADER):
         limits[name] = value
     needed = ["kMaxLayoutFileBytes", "kMaxPropertyListFileBytes", "kMaxImageFileBytes", "kMaxAudioFileBytes",
               "kMaxImageSide", "kMaxImagePixels", "kMaxPagePixels", "kMaxLayoutNesting",
-              "kMaxPropertyListNesting"]
+              "kMaxPropertyListNesting", "kMaxAudioSeconds"]
     absent = [n for n in needed if n not in limits]
     if absent:
         raise LimitsMissing("%s lacks %s" % (path, ", ".join(absent)))
@@ -318,3 +318,63 @@ def judge_picture(data):
     if w > side or h > side or w * h > most:
         raise Refusal("%s of %d x %d pixels, more than %d on a side or %d in all" % (fmt, w, h, side, most))
     return w, h
+
+
+# MPEG audio frame tables: bitrates in kbit/s by [version is 1][layer index],
+# sample rates by version, samples per frame by [version is 1][layer index].
+_BITRATES = {
+    True: {1: [0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448],
+           2: [0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384],
+           3: [0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320]},
+    False: {1: [0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256],
+            2: [0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160],
+            3: [0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160]},
+}
+_SAMPLE_RATES = {3: [44100, 48000, 32000], 2: [22050, 24000, 16000], 0: [11025, 12000, 8000]}
+
+
+def _skip_id3(data):
+    """Where the audio starts: after an ID3v2 tag (and its footer) if there is one."""
+    if len(data) >= 10 and data[:3] == b"ID3":
+        size = 0
+        for b in data[6:10]:
+            size = (size << 7) | (b & 0x7F)
+        return 10 + size + (10 if data[5] & 0x10 else 0)
+    return 0
+
+
+def mp3_seconds(data):
+    """The playing time of MPEG audio in seconds, from its frame headers: the
+    samples of every frame found, over the sample rate. Bytes between frames
+    (tags, junk) are skipped; a file with no frame gives 0."""
+    pos = _skip_id3(data)
+    samples_by_rate = {}
+    n = len(data)
+    while pos + 4 <= n:
+        b1, b2, b3 = data[pos + 1], data[pos + 2], data[pos + 3]
+        if data[pos] != 0xFF or (b1 & 0xE0) != 0xE0:
+            pos += 1
+            continue
+        version = (b1 >> 3) & 3          # 3: MPEG 1, 2: MPEG 2, 0: MPEG 2.5
+        layer = 4 - ((b1 >> 1) & 3)      # 1, 2 or 3; 4 is reserved
+        bitrate_index = (b2 >> 4) & 15
+        rate_index = (b2 >> 2) & 3
+        if version == 1 or layer == 4 or bitrate_index in (0, 15) or rate_index == 3:
+            pos += 1
+            continue
+        v1 = version == 3
+        bitrate = _BITRATES[v1][layer][bitrate_index] * 1000
+        rate = _SAMPLE_RATES[version][rate_index]
+        padding = (b2 >> 1) & 1
+        if layer == 1:
+            samples = 384
+            length = (12 * bitrate // rate + padding) * 4
+        else:
+            samples = 1152 if (layer == 2 or v1) else 576
+            length = samples // 8 * bitrate // rate + padding
+        if length < 4:
+            pos += 1
+            continue
+        samples_by_rate[rate] = samples_by_rate.get(rate, 0) + samples
+        pos += length
+    return sum(count / rate for rate, count in samples_by_rate.items())

@@ -285,12 +285,19 @@ class Checker:
                 self.problem("%s: word button bn%s%d%d has no narration epc/%s (%s)" % (rel, z, p, i, hashed, logical))
                 continue
             try:
-                head = book_rules.read_book_file(path, "sound")[:3]
+                sound = book_rules.read_book_file(path, "sound")
             except Refusal as why:
                 self.problem("narration epc/%s (%s): %s" % (hashed, logical, why))
                 continue
+            head = sound[:3]
             if not (head == b"ID3" or (len(head) >= 2 and head[0] == 0xFF and (head[1] & 0xE0) == 0xE0)):
                 self.problem("narration epc/%s (%s) is not an MP3 file" % (hashed, logical))
+                continue
+            seconds = book_rules.mp3_seconds(sound)
+            longest = book_rules.LIMITS["kMaxAudioSeconds"]
+            if seconds > longest:
+                self.problem("narration epc/%s (%s) is %.0f s long, more than the %d s a sound may last" %
+                             (hashed, logical, seconds, longest))
         return stored
 
     def unreferenced_narration(self, referenced):

@@ -3,7 +3,7 @@
 below, broken in one way or odd but readable, goes through the real reader
 (the quibo-layout tool) and through the checker's rules, and both must give
 the same verdict. The bounds both use come from one file, BookFileLimits.h.
-Usage: check_book_agrees_test.py <quibo-layout binary> <tools folder>"""
+Usage: test_check_book_agrees.py <quibo-layout binary> <tools folder>"""
 import os
 import subprocess
 import sys
@@ -71,6 +71,6 @@ def main(quibo_layout, tools):
 
 if __name__ == "__main__":
     if len(sys.argv) != 3:
-        print("usage: check_book_agrees_test.py <quibo-layout binary> <tools folder>")
+        print("usage: test_check_book_agrees.py <quibo-layout binary> <tools folder>")
         sys.exit(2)
     sys.exit(main(sys.argv[1], sys.argv[2]))

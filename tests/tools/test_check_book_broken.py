@@ -2,7 +2,7 @@
 """Runs the book checker on copies of a book folder: the intact copy must
 pass, and each copy broken in one way must fail with a line naming the
 damage, exit 1, print no traceback and never block (a FIFO in place of a
-file). Usage: check_book_broken_test.py <checker script> <resource folder>"""
+file). Usage: test_check_book_broken.py <checker script> <resource folder>"""
 import hashlib
 import json
 import os
@@ -70,6 +70,22 @@ def fifo_files(root):
             "narration epc/%s (mc012.mp3): a FIFO" % md5_name("mc012.mp3"),
             "page strings %s: a FIFO" % os.path.join(BOOK, "Stringstr.xml"),
             "layout %s is unreadable: a FIFO" % os.path.join(BOOK, "tale", "tale_2.json")]
+
+
+def endless_narration(root):
+    """A narration of about eleven minutes: a word's frames over and over,
+    well under the size bound, over the bound on playing time."""
+    epc = os.path.join(root, BOOK, "epc")
+    with open(os.path.join(epc, md5_name("mc012.mp3")), "rb") as f:
+        word = f.read()
+    if word[:3] == b"ID3":
+        word = word[10 + sum((b & 0x7F) << (7 * (3 - i)) for i, b in enumerate(word[6:10])):]
+    copies = 1
+    while copies * len(word) < 3 * 1024 * 1024:
+        copies *= 2
+    with open(os.path.join(epc, md5_name("mc013.mp3")), "wb") as f:
+        f.write(word * copies)
+    return ["narration epc/%s (mc013.mp3) is " % md5_name("mc013.mp3"), "s a sound may last"]
 
 
 def png(width, height, rows=b""):
@@ -186,8 +202,9 @@ def main(checker, book):
         code, out = run(checker, intact)
         if code != 0 or len(out.strip().splitlines()) != 1:
             failures.append("intact copy: exit %d\n%s" % (code, out))
-        damages = (drop_layout, drop_sentence, spoil_narration, spoil_images, fifo_files, bomb_images,
-                   broken_property_lists, hostile_layouts, broken_frames, long_sentence_and_twin_buttons)
+        damages = (drop_layout, drop_sentence, spoil_narration, endless_narration, spoil_images, fifo_files,
+                   bomb_images, broken_property_lists, hostile_layouts, broken_frames,
+                   long_sentence_and_twin_buttons)
         for damage in damages:
             copy = os.path.join(tmp, damage.__name__)
             shutil.copytree(book, copy)
@@ -213,6 +230,6 @@ def main(checker, book):
 
 if __name__ == "__main__":
     if len(sys.argv) != 3:
-        print("usage: check_book_broken_test.py <checker script> <resource folder>")
+        print("usage: test_check_book_broken.py <checker script> <resource folder>")
         sys.exit(2)
     sys.exit(main(sys.argv[1], sys.argv[2]))
