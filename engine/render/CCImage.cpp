@@ -55,6 +55,16 @@ CCPagePixelBudget::~CCPagePixelBudget()
     if (m_owner) s_budgetOpen = false;
 }
 
+bool CCPagePixelBudget::charge(const char* what, long long width, long long height, std::string& why)
+{
+    if (takeFromBudget(width * height)) return true;
+    char line[512];
+    std::snprintf(line, sizeof line, "CCImage: %s refused: its %lld x %lld pixels pass what is left of the page's budget",
+                  what, width, height);
+    why = line;
+    return false;
+}
+
 bool CCImage::readAndDecode(const std::string& fullPath, bool chargeBudget, std::vector<unsigned char>& rgba,
                             int& width, int& height, std::string& why)
 {
@@ -117,12 +127,7 @@ bool CCImage::decodeBytes(const unsigned char* data, size_t length, const char* 
         why = line;
         return false;
     }
-    if (chargeBudget && !takeFromBudget(pixels)) {
-        std::snprintf(line, sizeof line, "CCImage: %s refused: its %lld x %lld pixels pass what is left of the page's budget",
-                      what, header.width, header.height);
-        why = line;
-        return false;
-    }
+    if (chargeBudget && !CCPagePixelBudget::charge(what, header.width, header.height, why)) return false;
     ensureImageLibrary();
     SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(length));
     SDL_Surface* surface = rw ? IMG_Load_RW(rw, 1) : nullptr;

@@ -75,6 +75,11 @@ class CCPagePixelBudget {
 public:
     explicit CCPagePixelBudget(long long pixels);
     ~CCPagePixelBudget();
+    // Takes a picture's pixels from the open budget (none open: always fits);
+    // false with the line to log in `why` when they do not fit. Decoding
+    // charges it; pixels decoded ahead in the background are charged where
+    // the engine thread takes them over, as if decoded there.
+    static bool charge(const char* what, long long width, long long height, std::string& why);
     CCPagePixelBudget(const CCPagePixelBudget&) = delete;
     CCPagePixelBudget& operator=(const CCPagePixelBudget&) = delete;
 

@@ -55,11 +55,19 @@ CCTexture2D* CCTextureCache::addImage(const char* fileName)
     // Pixels decoded ahead in the background are only taken over here.
     std::vector<unsigned char> ready;
     int width = 0, height = 0;
-    if (!key.empty() && CCImageDecoder::shared().take(key, ready, width, height) &&
-        texture->initWithPixels(std::move(ready), width, height)) {
-        texture->setReloadableFromFile(true);
-        m_textures[key] = texture;
-        return texture;
+    if (!key.empty() && CCImageDecoder::shared().take(key, ready, width, height)) {
+        std::string refused;
+        if (!CCPagePixelBudget::charge(key.c_str(), width, height, refused)) {
+            // Refused as the page's own decoding would have been: the empty texture stands in.
+            CCLog("%s", refused.c_str());
+            m_textures[key] = texture;
+            return texture;
+        }
+        if (texture->initWithPixels(std::move(ready), width, height)) {
+            texture->setReloadableFromFile(true);
+            m_textures[key] = texture;
+            return texture;
+        }
     }
     CCImage image;
     image.excludeFromLiveCount();

@@ -102,6 +102,34 @@ TEST(TextureCache, PicturesWantedSoonAreDecodedAheadTakenOverAndKeptThroughPurge
     for (const std::string& f : {a, b, c, broken}) std::remove(f.c_str());
 }
 
+// A page's pictures share one pixel budget whether they were decoded ahead
+// or on the spot: a picture decoded in the background that passes what is
+// left is refused where it is taken over, with the same one line.
+TEST(TextureCache, PicturesDecodedAheadCountAgainstThePagesPixelBudget)
+{
+    FrameDriver driver;
+    CCTextureCache* cache = CCTextureCache::sharedTextureCache();
+    cache->removeAllTextures();
+    const std::string a = tempPath("budget-a.png"), b = tempPath("budget-b.png");
+    ASSERT_TRUE(writePNG(a, 64, 64, [](int x, int y) { return ccc4(x, y, 10, 255); }));
+    ASSERT_TRUE(writePNG(b, 64, 64, [](int x, int y) { return ccc4(y, x, 90, 255); }));
+    cache->prefetchImages({a, b});
+    CCImageDecoder::shared().waitUntilDone();
+    ASSERT_EQ(2u, CCImageDecoder::shared().readyCount());
+    {
+        CCPagePixelBudget budget(64 * 64 + 100);
+        EXPECT_EQ(64u, cache->addImage(a.c_str())->getPixelsWide());
+        CCLogCapture log;
+        EXPECT_TRUE(cache->addImage(b.c_str())->isEmpty());
+        ASSERT_EQ(1u, log.lines().size());
+        EXPECT_NE(std::string::npos, log.lines()[0].find(b + " refused: its 64 x 64 pixels pass what is left of the page's budget"))
+            << log.lines()[0];
+    }
+    cache->prefetchImages({});
+    cache->removeAllTextures();
+    for (const std::string& f : {a, b}) std::remove(f.c_str());
+}
+
 TEST(TextureCache, ALeavingSceneTakesItsPicturesAlongButNotASheetStillOnScreen)
 {
     FrameDriver driver;
