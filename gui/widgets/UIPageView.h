@@ -49,7 +49,7 @@ public:
     // Starts the snap to that page; out-of-range indexes are ignored.
     void scrollToPage(int index);
     int getCurPageIndex() const { return m_nCurPageIdx; }
-    CCArray* getPages() const { return m_pages; }
+    CCArray* getPages() const { return m_pages.get(); }
     bool isAutoScrolling() const { return m_bAutoScroll; }
 
     void setPageViewListener(CCObject* target, SEL_PageViewEvent selector);
@@ -65,7 +65,7 @@ private:
     void reportTurning();
 
     int m_nCurPageIdx = 0;
-    CCArray* m_pages = nullptr; // retained, retains its pages
+    CCRefPtr<CCArray> m_pages; // retains its pages
     int m_nTouchMoveDir = 0;    // 0 left, 1 right
     float m_fTouchStart = 0;
     float m_fTouchEnd = 0;
