@@ -224,7 +224,8 @@ bool UIWidget::isCascadeOpacityEnabled()
 }
 void UIWidget::setCascadeOpacityEnabled(bool enabled)
 {
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get())) rgba->setCascadeOpacityEnabled(enabled);
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get()))
+        rgba->setCascadeOpacityEnabled(enabled);
 }
 bool UIWidget::isCascadeColorEnabled()
 {
@@ -233,7 +234,8 @@ bool UIWidget::isCascadeColorEnabled()
 }
 void UIWidget::setCascadeColorEnabled(bool enabled)
 {
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get())) rgba->setCascadeColorEnabled(enabled);
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get()))
+        rgba->setCascadeColorEnabled(enabled);
 }
 void UIWidget::setActionManager(CCActionManager* manager) { m_pRenderNode->setActionManager(manager); }
 CCActionManager* UIWidget::getActionManager() { return m_pRenderNode->getActionManager(); }

@@ -53,7 +53,8 @@ CCDirector::CCDirector()
     m_pTouchDispatcher->excludeFromLiveCount();
     // Not retained: the key dispatcher is let go before the touch dispatcher.
     CCTouchDispatcher* touches = m_pTouchDispatcher.get();
-    m_pKeyDispatcher = CCRefPtr<CCKeyDispatcher>::adopt(new CCKeyDispatcher([touches] { return !touches->isDispatchEvents(); }));
+    m_pKeyDispatcher =
+        CCRefPtr<CCKeyDispatcher>::adopt(new CCKeyDispatcher([touches] { return !touches->isDispatchEvents(); }));
     m_pKeyDispatcher->excludeFromLiveCount();
     setNeedsRedraw();
 }
