@@ -79,7 +79,9 @@ private:
     float m_fAutoScrollSpeed = 0;
     int m_nAutoScrollDir = 0; // 0 pages move left, 1 right
     float m_fChildFocusCancelDistance = kChildFocusCancelDistance;
-    CCObject* m_pPageViewTarget = nullptr; // listeners' targets are not retained
+    // Listeners' targets (the *Target members) are not retained: whoever sets
+    // a listener keeps its target alive while this widget can call it.
+    CCObject* m_pPageViewTarget = nullptr;
     SEL_PageViewEvent m_pPageViewSelector = nullptr;
     CCObject* m_pTurningTarget = nullptr;
     SEL_CallFuncO m_pTurningSelector = nullptr;
