@@ -19,7 +19,8 @@ namespace quibo {
 
 namespace {
 
-// The one keeper the main menu's hook reaches; set by start().
+// The one keeper the main menu's hook reaches; set by start(). Not retained:
+// finish(), which the keeper's destructor runs, clears it.
 PlaceKeeper* s_keeper = nullptr;
 
 const char* const kStateSubfolder = "/quibo";
@@ -134,12 +135,11 @@ void PlaceKeeper::watch()
     if (scheduler != m_scheduler) {
         if (m_scheduler) {
             m_scheduler->unscheduleUpdateForTarget(this);
-            m_scheduler->release();
+            m_scheduler.reset();
         }
         // Kept alive by this keeper, so leaving it at the end is safe even
         // once the director that made it is gone.
-        m_scheduler = scheduler;
-        m_scheduler->retain();
+        m_scheduler.reset(scheduler);
         m_scheduler->scheduleUpdateForTarget(this, kCheckPriority, false);
     }
     m_seenPage = bookSettings().currentPage;
@@ -192,8 +192,7 @@ void PlaceKeeper::finish()
     m_unwritten = false;
     if (m_scheduler) {
         m_scheduler->unscheduleUpdateForTarget(this);
-        m_scheduler->release();
-        m_scheduler = nullptr;
+        m_scheduler.reset();
     }
     if (s_keeper == this) {
         s_keeper = nullptr;

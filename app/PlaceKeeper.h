@@ -9,6 +9,7 @@
 #include "app/PlaceFile.h"
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 #include <string>
 
@@ -67,7 +68,7 @@ private:
     int m_pendingPage = 0;
     bool m_hasPlace = false; // something worth writing at exit
 
-    cc::CCScheduler* m_scheduler = nullptr; // retained while watched
+    cc::CCRefPtr<cc::CCScheduler> m_scheduler; // held while watched
     int m_seenPage = 0;
     int m_seenMode = 0;
     bool m_seenStarted = false;

@@ -40,7 +40,7 @@ ReaderSession::ReaderSession(const CommandLine& line, Settings settings)
 {
     applyNarrationSpeed(m_options);
     if (m_options.remember) {
-        m_keeper = new PlaceKeeper(PlaceKeeper::defaultStateFolder());
+        m_keeper = cc::CCRefPtr<PlaceKeeper>::adopt(new PlaceKeeper(PlaceKeeper::defaultStateFolder()));
         m_keeper->start();
     }
 }
@@ -49,7 +49,6 @@ ReaderSession::~ReaderSession()
 {
     if (m_keeper) {
         m_keeper->finish();
-        m_keeper->release();
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "app/UserSettings.h"
+#include "base/CCRefPtr.h"
 
 namespace quibo {
 
@@ -37,11 +38,11 @@ public:
 
     const ReaderOptions& options() const { return m_options; }
     // Null unless the place is remembered.
-    PlaceKeeper* placeKeeper() const { return m_keeper; }
+    PlaceKeeper* placeKeeper() const { return m_keeper.get(); }
 
 private:
     ReaderOptions m_options;
-    PlaceKeeper* m_keeper = nullptr; // owned: one reference
+    cc::CCRefPtr<PlaceKeeper> m_keeper;
 };
 
 } // namespace quibo

@@ -36,8 +36,7 @@ MainMenuKeys* MainMenuKeys::create(const std::vector<cc::UIWidget*>& buttons)
     }
     for (cc::UIWidget* b : buttons) {
         if (!b) continue;
-        b->retain();
-        keys->m_buttons.push_back(b);
+        keys->m_buttons.emplace_back(b);
     }
     keys->m_mark->setVisible(false);
     keys->addChild(keys->m_mark);
@@ -45,18 +44,15 @@ MainMenuKeys* MainMenuKeys::create(const std::vector<cc::UIWidget*>& buttons)
     return keys;
 }
 
-MainMenuKeys::~MainMenuKeys()
-{
-    for (cc::UIWidget* b : m_buttons) b->release();
-}
+MainMenuKeys::~MainMenuKeys() = default;
 
 cc::UIWidget* MainMenuKeys::getFocusedButton() const { return m_mark && m_mark->isVisible() ? m_focused : nullptr; }
 
 std::vector<cc::UIWidget*> MainMenuKeys::pressableButtons() const
 {
     std::vector<cc::UIWidget*> out;
-    for (cc::UIWidget* b : m_buttons) {
-        if (b->isVisible() && b->isEnabled() && b->isTouchEnabled()) out.push_back(b);
+    for (const cc::CCRefPtr<cc::UIWidget>& b : m_buttons) {
+        if (b->isVisible() && b->isEnabled() && b->isTouchEnabled()) out.push_back(b.get());
     }
     std::stable_sort(out.begin(), out.end(), [](cc::UIWidget* a, cc::UIWidget* b) {
         const cc::CCRect ra = worldBox(a), rb = worldBox(b);
@@ -108,10 +104,9 @@ void MainMenuKeys::pressFocused()
     // the first, and may replace the whole screen meanwhile.
     const cc::CCRect box = worldBox(button);
     const cc::CCPoint centre(box.getMidX(), box.getMidY());
-    button->retain();
+    cc::CCRefPtr<cc::UIWidget> keepAlive(button);
     button->onTouchBegan(centre);
     button->onTouchEnded(centre);
-    button->release();
 }
 
 void MainMenuKeys::drawMark()

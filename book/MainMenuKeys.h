@@ -38,9 +38,9 @@ private:
     void pressFocused();
     void drawMark();
 
-    std::vector<cc::UIWidget*> m_buttons; // retained
-    cc::UIWidget* m_focused = nullptr;     // one of m_buttons
-    cc::CCDrawNode* m_mark = nullptr;      // a child of this node
+    std::vector<cc::CCRefPtr<cc::UIWidget>> m_buttons;
+    cc::UIWidget* m_focused = nullptr; // not retained: one of m_buttons
+    cc::CCDrawNode* m_mark = nullptr;  // not retained: a child of this node, so it lives as long
 };
 
 } // namespace quibo

@@ -41,37 +41,29 @@ PageKeys* PageKeys::create(PageLayer* page, cc::CCMenuItem* previous, cc::CCMenu
         return nullptr;
     }
     keys->m_page = page;
-    cc::CCMenuItem* items[] = {previous, next, play, back};
-    cc::CCMenuItem** slots[] = {&keys->m_previous, &keys->m_next, &keys->m_play, &keys->m_back};
-    for (int i = 0; i < 4; ++i) {
-        *slots[i] = items[i];
-        CC_SAFE_RETAIN(items[i]);
-    }
+    keys->m_previous.reset(previous);
+    keys->m_next.reset(next);
+    keys->m_play.reset(play);
+    keys->m_back.reset(back);
     keys->autorelease();
     return keys;
 }
 
-PageKeys::~PageKeys()
-{
-    CC_SAFE_RELEASE(m_previous);
-    CC_SAFE_RELEASE(m_next);
-    CC_SAFE_RELEASE(m_play);
-    CC_SAFE_RELEASE(m_back);
-}
+PageKeys::~PageKeys() = default;
 
 bool PageKeys::ccKeyPressed(const cc::CCKeyEvent& event)
 {
     if (!event.hasOnly(cc::kCCKeyModifierNone)) return false;
     switch (event.key) {
     case cc::kCCKeyRight:
-    case cc::kCCKeyPageDown: press(m_next); return true;
+    case cc::kCCKeyPageDown: press(m_next.get()); return true;
     case cc::kCCKeyLeft:
-    case cc::kCCKeyPageUp: press(m_previous); return true;
+    case cc::kCCKeyPageUp: press(m_previous.get()); return true;
     case cc::kCCKeySpace:
-        if (!event.repeat) press(m_play);
+        if (!event.repeat) press(m_play.get());
         return true;
     case cc::kCCKeyEscape:
-        if (!event.repeat) press(m_back);
+        if (!event.repeat) press(m_back.get());
         return true;
     case cc::kCCKeyLeftBracket:
     case cc::kCCKeyRightBracket:

@@ -6,6 +6,7 @@
 // application's (app/WindowKeys); the main menu's focus mark is MainMenuKeys.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "scene/CCKeyDispatcher.h"
 #include "scene/CCNode.h"
 
@@ -45,10 +46,12 @@ public:
     bool ccKeyPressed(const cc::CCKeyEvent& event) override;
 
 private:
-    cc::CCMenuItem* m_previous = nullptr; // retained, like the rest
-    cc::CCMenuItem* m_next = nullptr;
-    cc::CCMenuItem* m_play = nullptr;
-    cc::CCMenuItem* m_back = nullptr;
+    cc::CCRefPtr<cc::CCMenuItem> m_previous;
+    cc::CCRefPtr<cc::CCMenuItem> m_next;
+    cc::CCRefPtr<cc::CCMenuItem> m_play;
+    cc::CCRefPtr<cc::CCMenuItem> m_back;
+    // Not retained: the page is this node's parent, and keys reach this node
+    // only while it is on the stage under it.
     PageLayer* m_page = nullptr;
 };
 

@@ -36,21 +36,19 @@ Layout::~Layout()
     m_pGradientLayer = nullptr;
 }
 
-void Layout::createRenderNode() { m_pRenderNode = RectClippingNode::create(); }
+void Layout::createRenderNode() { m_pRenderNode.reset(RectClippingNode::create()); }
 
 bool Layout::init()
 {
-    m_children = CCArray::create();
-    m_children->retain();
+    m_children.reset(CCArray::create());
     createRenderNode();
     if (!m_pRenderNode) {
         CCLog("Layout::init: no clipping node");
         return false;
     }
-    m_pRenderNode->retain();
     m_pRenderNode->setZOrder(m_nZOrder);
     // Containers do not pass their tint on to their children.
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode)) {
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get())) {
         rgba->setCascadeColorEnabled(false);
         rgba->setCascadeOpacityEnabled(false);
     }
@@ -58,8 +56,7 @@ bool Layout::init()
     m_lookStyle = LOOK_STYLE_NORMAL;
     onNormalState();
     setIgnoreSize(false);
-    m_pScheduler = CCDirector::sharedDirector()->getScheduler();
-    CC_SAFE_RETAIN(m_pScheduler);
+    m_pScheduler.reset(CCDirector::sharedDirector()->getScheduler());
     setSize(CCSize(0, 0));
     setAnchorPoint(CCPoint(0, 0));
     return true;
@@ -89,7 +86,7 @@ void Layout::setOpacity(GLubyte opacity)
 
 void Layout::onSizeChanged()
 {
-    static_cast<RectClippingNode*>(m_pRenderNode)->setClippingSize(m_size);
+    static_cast<RectClippingNode*>(m_pRenderNode.get())->setClippingSize(m_size);
     doLayout();
     if (m_pBackGroundImage) {
         m_pBackGroundImage->setPosition(CCPoint(m_size.width / 2, m_size.height / 2));
@@ -104,7 +101,7 @@ void Layout::onSizeChanged()
 void Layout::setClippingEnabled(bool enabled)
 {
     m_bClippingEnabled = enabled;
-    static_cast<RectClippingNode*>(m_pRenderNode)->setClippingEnabled(enabled);
+    static_cast<RectClippingNode*>(m_pRenderNode.get())->setClippingEnabled(enabled);
 }
 bool Layout::isClippingEnabled() { return m_bClippingEnabled; }
 void Layout::setLayoutType(int type) { m_nLayoutType = type; }

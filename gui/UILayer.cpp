@@ -14,7 +14,8 @@ UILayer::~UILayer()
 {
     // No phase of a touch may reach a layer that is gone.
     unregisterFromTouchDispatcher();
-    CC_SAFE_RELEASE_NULL(m_pRootWidget);
+    // The tree goes before the selection is dropped, as it always did.
+    m_pRootWidget.reset();
     if (m_pTouchRouter) {
         m_pTouchRouter->dropSelection();
         CC_SAFE_DELETE(m_pTouchRouter);
@@ -30,14 +31,13 @@ UILayer* UILayer::create()
 bool UILayer::init()
 {
     if (!CCLayer::init()) return false;
-    m_pRootWidget = UIRootWidget::create();
+    m_pRootWidget.reset(UIRootWidget::create());
     if (!m_pRootWidget) return false;
-    m_pRootWidget->retain();
     // The tree counts as running from now on, on the stage or not.
     m_pRootWidget->onEnter();
     addChild(m_pRootWidget->getRenderNode());
     m_pTouchRouter = new WidgetTouchRouter();
-    m_pTouchRouter->setRootWidget(m_pRootWidget);
+    m_pTouchRouter->setRootWidget(m_pRootWidget.get());
     return true;
 }
 
@@ -77,34 +77,30 @@ bool UILayer::removeWidget(UIWidget* widget) { return m_pRootWidget && m_pRootWi
 bool UILayer::ccTouchBegan(CCTouch* touch, CCEvent*)
 {
     if (!m_pTouchRouter) return false;
-    retain();
-    const bool claimed = m_pTouchRouter->onTouchBegan(touch);
-    release();
-    return claimed;
+    // Held while the listeners run (see the top of this file).
+    CCRefPtr<UILayer> keepAlive(this);
+    return m_pTouchRouter->onTouchBegan(touch);
 }
 
 void UILayer::ccTouchMoved(CCTouch* touch, CCEvent*)
 {
     if (!m_pTouchRouter) return;
-    retain();
+    CCRefPtr<UILayer> keepAlive(this);
     m_pTouchRouter->onTouchMoved(touch);
-    release();
 }
 
 void UILayer::ccTouchEnded(CCTouch* touch, CCEvent*)
 {
     if (!m_pTouchRouter) return;
-    retain();
+    CCRefPtr<UILayer> keepAlive(this);
     m_pTouchRouter->onTouchEnded(touch);
-    release();
 }
 
 void UILayer::ccTouchCancelled(CCTouch* touch, CCEvent*)
 {
     if (!m_pTouchRouter) return;
-    retain();
+    CCRefPtr<UILayer> keepAlive(this);
     m_pTouchRouter->onTouchCancelled(touch);
-    release();
 }
 
 } // namespace cc

@@ -3,6 +3,7 @@
 // to the router; what a widget does with a touch is the widget's business.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "scene/CCLayer.h"
 
 namespace cc {
@@ -29,7 +30,7 @@ public:
     virtual void removeAllWidgets();
     virtual void detachFromParent();
 
-    UIRootWidget* getRootWidget() const { return m_pRootWidget; }
+    UIRootWidget* getRootWidget() const { return m_pRootWidget.get(); }
     WidgetTouchRouter* getTouchRouter() const { return m_pTouchRouter; }
     // Shorthands for the root widget's addChild / removeChild.
     bool addWidget(UIWidget* widget);
@@ -41,7 +42,7 @@ public:
     void ccTouchCancelled(CCTouch* touch, CCEvent* event) override;
 
 private:
-    UIRootWidget* m_pRootWidget = nullptr;       // retained
+    CCRefPtr<UIRootWidget> m_pRootWidget;
     WidgetTouchRouter* m_pTouchRouter = nullptr; // owned
 };
 

@@ -33,21 +33,18 @@ UIWidget::~UIWidget()
 {
     releaseResources();
     m_pParent = nullptr;
-    CC_SAFE_RELEASE_NULL(m_pScheduler);
 }
 
 bool UIWidget::init()
 {
-    m_children = CCArray::create();
-    m_children->retain();
+    m_children.reset(CCArray::create());
     createRenderNode();
     if (!m_pRenderNode) {
         CCLog("UIWidget::init: no render node for %s", getTypeName());
         return false;
     }
-    m_pRenderNode->retain();
     m_pRenderNode->setZOrder(m_nZOrder);
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode)) {
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get())) {
         rgba->setCascadeColorEnabled(true);
         rgba->setCascadeOpacityEnabled(true);
     }
@@ -55,24 +52,23 @@ bool UIWidget::init()
     m_lookStyle = LOOK_STYLE_NORMAL;
     onNormalState();
     setIgnoreSize(true);
-    m_pScheduler = CCDirector::sharedDirector()->getScheduler();
-    CC_SAFE_RETAIN(m_pScheduler);
+    m_pScheduler.reset(CCDirector::sharedDirector()->getScheduler());
     return true;
 }
 
-void UIWidget::createRenderNode() { m_pRenderNode = GUIRenderer::create(); }
+void UIWidget::createRenderNode() { m_pRenderNode.reset(GUIRenderer::create()); }
 
 void UIWidget::releaseResources()
 {
     setUpdateEnabled(false);
     if (m_children) {
         removeAllChildren();
-        CC_SAFE_RELEASE_NULL(m_children);
+        m_children.reset();
     }
     if (m_pRenderNode) {
         m_pRenderNode->removeAllChildrenWithCleanup(true);
         m_pRenderNode->removeFromParentAndCleanup(true);
-        CC_SAFE_RELEASE_NULL(m_pRenderNode);
+        m_pRenderNode.reset();
     }
 }
 
@@ -81,8 +77,8 @@ void UIWidget::releaseResources()
 void UIWidget::setEnabled(bool enabled)
 {
     m_bEnabled = enabled;
-    if (GUIRenderer* leaf = dynamic_cast<GUIRenderer*>(m_pRenderNode)) leaf->setEnabled(enabled);
-    else if (RectClippingNode* box = dynamic_cast<RectClippingNode*>(m_pRenderNode)) box->setEnabled(enabled);
+    if (GUIRenderer* leaf = dynamic_cast<GUIRenderer*>(m_pRenderNode.get())) leaf->setEnabled(enabled);
+    else if (RectClippingNode* box = dynamic_cast<RectClippingNode*>(m_pRenderNode.get())) box->setEnabled(enabled);
     CCObject* obj = nullptr;
     CCARRAY_FOREACH(m_children, obj) { static_cast<UIWidget*>(obj)->setEnabled(enabled); }
 }
@@ -125,7 +121,7 @@ bool UIWidget::addChild(UIWidget* child)
     }
     child->m_pParent = this;
     insertByZOrder(child);
-    CCNode* node = child->m_pRenderNode;
+    CCNode* node = child->m_pRenderNode.get();
     node->setZOrder(child->getZOrder());
     m_pRenderNode->addChild(node);
     if (m_bRunning) child->onEnter();
@@ -145,7 +141,7 @@ bool UIWidget::removeChild(UIWidget* child)
     if (m_bRunning) child->onExit();
     child->unscheduleSubtree();
     child->m_pParent = nullptr;
-    if (CCNode* node = child->m_pRenderNode) m_pRenderNode->removeChild(node);
+    if (CCNode* node = child->m_pRenderNode.get()) m_pRenderNode->removeChild(node);
     m_children->removeObject(child);
     return true;
 }
@@ -169,13 +165,13 @@ void UIWidget::removeAllChildren()
 void UIWidget::reorderChild(UIWidget* child)
 {
     if (!child || !m_children || !m_children->containsObject(child)) return;
-    child->retain();
+    // The array lets go of the child between the removal and the insertion.
+    CCRefPtr<UIWidget> keepAlive(child);
     m_children->removeObject(child);
     insertByZOrder(child);
-    child->release();
 }
 
-CCArray* UIWidget::getChildren() { return m_children; }
+CCArray* UIWidget::getChildren() { return m_children.get(); }
 
 void UIWidget::setZOrder(int zOrder)
 {
@@ -205,43 +201,45 @@ const CCPoint& UIWidget::getPosition() { return m_pRenderNode->getPosition(); }
 
 void UIWidget::setColor(const ccColor3B& color)
 {
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode)) rgba->setColor(color);
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get())) rgba->setColor(color);
 }
 const ccColor3B& UIWidget::getColor()
 {
-    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode);
+    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get());
     return rgba ? rgba->getColor() : kNoColour;
 }
 void UIWidget::setOpacity(GLubyte opacity)
 {
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode)) rgba->setOpacity(opacity);
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get())) rgba->setOpacity(opacity);
 }
 GLubyte UIWidget::getOpacity()
 {
-    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode);
+    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get());
     return rgba ? rgba->getOpacity() : kNoOpacity;
 }
 bool UIWidget::isCascadeOpacityEnabled()
 {
-    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode);
+    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get());
     return rgba ? rgba->isCascadeOpacityEnabled() : false;
 }
 void UIWidget::setCascadeOpacityEnabled(bool enabled)
 {
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode)) rgba->setCascadeOpacityEnabled(enabled);
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get()))
+        rgba->setCascadeOpacityEnabled(enabled);
 }
 bool UIWidget::isCascadeColorEnabled()
 {
-    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode);
+    CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get());
     return rgba ? rgba->isCascadeColorEnabled() : false;
 }
 void UIWidget::setCascadeColorEnabled(bool enabled)
 {
-    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode)) rgba->setCascadeColorEnabled(enabled);
+    if (CCRGBAProtocol* rgba = dynamic_cast<CCRGBAProtocol*>(m_pRenderNode.get()))
+        rgba->setCascadeColorEnabled(enabled);
 }
 void UIWidget::setActionManager(CCActionManager* manager) { m_pRenderNode->setActionManager(manager); }
 CCActionManager* UIWidget::getActionManager() { return m_pRenderNode->getActionManager(); }
-CCNode* UIWidget::getRenderNode() { return m_pRenderNode; }
+CCNode* UIWidget::getRenderNode() { return m_pRenderNode.get(); }
 const char* UIWidget::getTypeName() { return "Widget"; }
 
 // ---- sizes ----------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "base/CCArray.h"
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
 
 namespace cc {
@@ -93,7 +94,7 @@ public:
     virtual CCNode* getRenderNode();
     // The node the widget itself owns and places (position, scale, colour);
     // getRenderNode may answer with content inside it (a button's current look).
-    CCNode* getOwnRenderNode() const { return m_pRenderNode; }
+    CCNode* getOwnRenderNode() const { return m_pRenderNode.get(); }
     virtual const CCSize& getContentSize();
     virtual const char* getTypeName();
     virtual void onEnter();
@@ -171,13 +172,18 @@ protected:
     bool m_bFocused = false;
     int m_nZOrder = 0;
     CCPoint m_anchorPoint = CCPoint(0.5f, 0.5f);
+    // Not retained: the parent holds its children, and clears this when it
+    // removes one (it removes them all when it lets go of its resources).
     UIWidget* m_pParent = nullptr;
     LookStyle m_lookStyle = LOOK_STYLE_NONE;
     bool m_bUpdateEnabled = false;
-    CCNode* m_pRenderNode = nullptr;
+    CCRefPtr<CCNode> m_pRenderNode;
     CCPoint m_touchStartPos;
     CCPoint m_touchMovePos;
     CCPoint m_touchEndPos;
+    // Not retained (a listener's target never is): the target is the screen
+    // holding the layer this widget shows in, and touches reach the widget
+    // only while that layer is on the stage.
     CCObject* m_pListenerTarget = nullptr;
     TouchEventSelector m_pListenerSelector = nullptr;
     int m_nTag = -1;
@@ -187,9 +193,9 @@ protected:
     CCSize m_size;
     CCSize m_customSize;
     bool m_bIgnoreSize = false;
-    CCArray* m_children = nullptr;
+    CCRefPtr<CCArray> m_children;
     bool m_bAffectedByClipping = false;
-    CCScheduler* m_pScheduler = nullptr;
+    CCRefPtr<CCScheduler> m_pScheduler;
     CCPoint m_sizeFraction;
     bool m_bRunning = false;
 };

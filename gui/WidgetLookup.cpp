@@ -41,14 +41,13 @@ WidgetLookup::WidgetLookup()
     const CCSize win = CCDirector::sharedDirector()->getWinSize();
     m_fileDesignWidth = win.width;
     m_fileDesignHeight = win.height;
-    m_pLoadedSpriteSheets = CCArray::create();
-    m_pLoadedSpriteSheets->retain();
+    m_pLoadedSpriteSheets.reset(CCArray::create());
     // A process-wide service, like the engine caches: not a leak of any screen.
     excludeFromLiveCount();
     m_pLoadedSpriteSheets->excludeFromLiveCount();
 }
 
-WidgetLookup::~WidgetLookup() { CC_SAFE_RELEASE_NULL(m_pLoadedSpriteSheets); }
+WidgetLookup::~WidgetLookup() = default;
 
 UIWidget* WidgetLookup::findWidgetByName(UIWidget* root, const char* name)
 {

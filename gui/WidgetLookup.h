@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 namespace cc {
 
@@ -33,7 +34,7 @@ private:
 
     float m_fileDesignWidth = 0;
     float m_fileDesignHeight = 0;
-    CCArray* m_pLoadedSpriteSheets = nullptr; // retained; CCString names
+    CCRefPtr<CCArray> m_pLoadedSpriteSheets; // CCString names
 };
 
 } // namespace cc

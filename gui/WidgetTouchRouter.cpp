@@ -11,14 +11,12 @@ namespace cc {
 
 WidgetTouchRouter::WidgetTouchRouter()
 {
-    m_pSelectedWidgets = CCArray::create();
-    m_pSelectedWidgets->retain();
+    m_pSelectedWidgets.reset(CCArray::create());
 }
 
 WidgetTouchRouter::~WidgetTouchRouter()
 {
     m_pSelectedWidgets->removeAllObjects();
-    m_pSelectedWidgets->release();
 }
 
 bool WidgetTouchRouter::pick(UIWidget* widget, const CCPoint& point)
@@ -37,9 +35,9 @@ bool WidgetTouchRouter::pick(UIWidget* widget, const CCPoint& point)
     if (widget->isEnabled() && widget->isTouchEnabled() && widget->hitTest(point) &&
         widget->clippingParentContains(point)) {
         m_pSelectedWidgets->addObject(widget);
-        widget->retain();
+        // Held while its listener runs, which may clear the selection.
+        CCRefPtr<UIWidget> keepAlive(widget);
         widget->onTouchBegan(point);
-        widget->release();
         return true;
     }
     return false;
@@ -52,46 +50,36 @@ bool WidgetTouchRouter::onTouchBegan(CCTouch* touch)
     return m_pSelectedWidgets->count() > 0;
 }
 
-std::vector<UIWidget*> WidgetTouchRouter::holdSelection() const
+std::vector<CCRefPtr<UIWidget>> WidgetTouchRouter::holdSelection() const
 {
-    std::vector<UIWidget*> held;
+    std::vector<CCRefPtr<UIWidget>> held;
     for (CCObject* obj : *m_pSelectedWidgets) {
-        obj->retain();
-        held.push_back(static_cast<UIWidget*>(obj));
+        held.emplace_back(static_cast<UIWidget*>(obj));
     }
     return held;
-}
-
-void WidgetTouchRouter::letGo(std::vector<UIWidget*>& held)
-{
-    for (UIWidget* widget : held) widget->release();
-    held.clear();
 }
 
 void WidgetTouchRouter::onTouchMoved(CCTouch* touch)
 {
     m_touchMovedPoint = touch->getLocation();
-    std::vector<UIWidget*> held = holdSelection();
-    for (UIWidget* widget : held) widget->onTouchMoved(m_touchMovedPoint);
-    letGo(held);
+    std::vector<CCRefPtr<UIWidget>> held = holdSelection();
+    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchMoved(m_touchMovedPoint);
 }
 
 void WidgetTouchRouter::onTouchEnded(CCTouch* touch)
 {
     m_touchEndedPoint = touch->getLocation();
-    std::vector<UIWidget*> held = holdSelection();
-    for (UIWidget* widget : held) widget->onTouchEnded(m_touchEndedPoint);
+    std::vector<CCRefPtr<UIWidget>> held = holdSelection();
+    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchEnded(m_touchEndedPoint);
     m_pSelectedWidgets->removeAllObjects();
-    letGo(held);
 }
 
 void WidgetTouchRouter::onTouchCancelled(CCTouch* touch)
 {
     m_touchCanceledPoint = touch->getLocation();
-    std::vector<UIWidget*> held = holdSelection();
-    for (UIWidget* widget : held) widget->onTouchCancelled(m_touchCanceledPoint);
+    std::vector<CCRefPtr<UIWidget>> held = holdSelection();
+    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchCancelled(m_touchCanceledPoint);
     m_pSelectedWidgets->removeAllObjects();
-    letGo(held);
 }
 
 void WidgetTouchRouter::dropSelection() { m_pSelectedWidgets->removeAllObjects(); }

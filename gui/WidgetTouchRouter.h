@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/CCGeometry.h"
+#include "base/CCRefPtr.h"
 
 namespace cc {
 
@@ -31,7 +32,7 @@ public:
 
     // Forgets the touch in progress without telling its widgets (the layer left the stage).
     void dropSelection();
-    CCArray* getSelectedWidgets() const { return m_pSelectedWidgets; }
+    CCArray* getSelectedWidgets() const { return m_pSelectedWidgets.get(); }
 
     const CCPoint& getTouchBeganPoint() const { return m_touchBeganPoint; }
     const CCPoint& getTouchMovedPoint() const { return m_touchMovedPoint; }
@@ -42,15 +43,16 @@ private:
     bool pick(UIWidget* widget, const CCPoint& point);
     // The selected widgets, each retained, so a listener that tears the tree
     // down cannot free a widget while it is still being called.
-    std::vector<UIWidget*> holdSelection() const;
-    static void letGo(std::vector<UIWidget*>& held);
+    std::vector<CCRefPtr<UIWidget>> holdSelection() const;
 
-    CCArray* m_pSelectedWidgets = nullptr; // retained, retains its widgets
+    CCRefPtr<CCArray> m_pSelectedWidgets; // retains its widgets
     CCPoint m_touchBeganPoint;
     CCPoint m_touchMovedPoint;
     CCPoint m_touchEndedPoint;
     CCPoint m_touchCanceledPoint;
-    UIWidget* m_pRootWidget = nullptr; // not retained; the layer owns it
+    // Not retained: the layer owns the root and deletes this router in its
+    // destructor, which uses nothing of the tree.
+    UIWidget* m_pRootWidget = nullptr;
 };
 
 } // namespace cc

@@ -32,6 +32,8 @@ public:
     void setTag(int tag) { m_nTag = tag; }
 
 protected:
+    // Not retained: a node removes its actions when it goes, and stop()
+    // clears m_pTarget; the original target is only handed out, never used.
     CCNode* m_pOriginalTarget = nullptr;
     CCNode* m_pTarget = nullptr;
     int m_nTag = kCCActionTagInvalid;

@@ -24,7 +24,7 @@ T* makeEase(CCActionInterval* action, float param, float T::*field)
 }
 } // namespace
 
-CCActionEase::~CCActionEase() { CC_SAFE_RELEASE(m_pInner); }
+CCActionEase::~CCActionEase() = default;
 
 bool CCActionEase::initWithAction(CCActionInterval* action)
 {
@@ -32,8 +32,7 @@ bool CCActionEase::initWithAction(CCActionInterval* action)
         CCLog("CCActionEase: no action to ease");
         return false;
     }
-    action->retain();
-    m_pInner = action;
+    m_pInner.reset(action);
     return initWithDuration(action->getDuration());
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "actions/CCActionInterval.h"
+#include "base/CCRefPtr.h"
 
 namespace cc {
 
@@ -16,10 +17,10 @@ public:
     void update(float t) override { if (m_pInner) m_pInner->update(ease(t)); }
     // The curve: progress in, eased progress out.
     virtual float ease(float t) const { return t; }
-    CCActionInterval* getInnerAction() const { return m_pInner; }
+    CCActionInterval* getInnerAction() const { return m_pInner.get(); }
 
 protected:
-    CCActionInterval* m_pInner = nullptr;
+    CCRefPtr<CCActionInterval> m_pInner;
 };
 
 // Slow start: t^rate.

@@ -35,6 +35,8 @@ public:
     void update(float t) override;
 
 private:
+    // Not retained (a listener's target never is): whoever makes this action
+    // keeps the target alive while the action can run.
     CCObject* m_pCallTarget = nullptr;
     SEL_CallFunc m_selector = nullptr;
 };
@@ -46,6 +48,8 @@ public:
     void update(float t) override;
 
 private:
+    // Not retained (a listener's target never is): whoever makes this action
+    // keeps the target alive while the action can run.
     CCObject* m_pCallTarget = nullptr;
     SEL_CallFuncN m_selector = nullptr;
 };

@@ -18,6 +18,9 @@ CCObject* asObject(CCNode* node) { return node; }
 const size_t kMinHolesToCompact = 64;
 } // namespace
 
+// Out of line: the entries need CCAction complete.
+CCActionManager::CCActionManager() = default;
+
 CCActionManager::~CCActionManager()
 {
     for (Entry& e : m_entries) {
@@ -27,7 +30,7 @@ CCActionManager::~CCActionManager()
         if (!e.removed) {
             e.action->stop();
         }
-        e.action->release();
+        e.action.reset();
     }
     m_entries.clear();
 }
@@ -42,10 +45,9 @@ void CCActionManager::addAction(CCAction* action, CCNode* target, bool paused)
         CCLog("CCActionManager: action %u is already running", action->getUniqueID());
         return;
     }
-    action->retain();
     m_indexOfAction[action] = m_entries.size();
     m_actionsOfTarget[asObject(target)].push_back(action);
-    m_entries.push_back(Entry{action, target, false});
+    m_entries.push_back(Entry{CCRefPtr<CCAction>(action), target, false});
     if (paused) {
         pauseTarget(asObject(target));
     }
@@ -74,7 +76,7 @@ void CCActionManager::dropEntry(size_t index)
     }
     e.removed = true;
     ++m_holes;
-    CCAction* action = e.action;
+    CCAction* action = e.action.get();
     unlink(action, asObject(e.target));
     // stop may call back into this manager; nothing below holds a reference
     // into the entry list across it.
@@ -83,8 +85,7 @@ void CCActionManager::dropEntry(size_t index)
         m_held.push_back(index); // released when the walk ends
         return;
     }
-    m_entries[index].action = nullptr;
-    action->release();
+    m_entries[index].action.reset();
     compactIfSparse();
 }
 
@@ -97,11 +98,7 @@ void CCActionManager::releaseHeld()
         std::vector<size_t> batch;
         batch.swap(m_held);
         for (size_t index : batch) {
-            CCAction* action = m_entries[index].action;
-            m_entries[index].action = nullptr;
-            if (action) {
-                action->release();
-            }
+            m_entries[index].action.reset();
         }
     }
     --m_walkDepth;
@@ -117,7 +114,7 @@ void CCActionManager::compactIfSparse()
                     m_entries.end());
     m_holes = 0;
     for (size_t i = 0; i < m_entries.size(); ++i) {
-        m_indexOfAction[m_entries[i].action] = i;
+        m_indexOfAction[m_entries[i].action.get()] = i;
     }
 }
 
@@ -223,7 +220,8 @@ void CCActionManager::update(float dt)
         if (m_entries[i].removed || isPaused(asObject(m_entries[i].target))) {
             continue;
         }
-        CCAction* action = m_entries[i].action;
+        // Held by its entry until the walk ends, even if the step removes it.
+        CCAction* action = m_entries[i].action.get();
         action->step(dt);
         // The step may have removed it (or everything) through a callback.
         if (!m_entries[i].removed && action->isDone()) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 #include <unordered_map>
 #include <unordered_set>
@@ -18,7 +19,7 @@ class CCNode;
 
 class CCActionManager : public CCObject {
 public:
-    CCActionManager() = default;
+    CCActionManager();
     ~CCActionManager() override;
 
     // Starts the action on the target (startWithTarget is called at once).
@@ -45,8 +46,8 @@ private:
     // a hole (its action released, or held until the walk ends) until the
     // holes are many enough to be worth closing.
     struct Entry {
-        CCAction* action;
-        CCNode* target;
+        CCRefPtr<CCAction> action;
+        CCNode* target; // not retained: a node removes its actions when it is destroyed
         bool removed;
     };
     bool isPaused(const CCObject* target) const;

@@ -25,7 +25,7 @@ CCRepeat* CCRepeat::create(CCFiniteTimeAction* action, unsigned int times)
     return nullptr;
 }
 
-CCRepeat::~CCRepeat() { CC_SAFE_RELEASE(m_pInner); }
+CCRepeat::~CCRepeat() = default;
 
 bool CCRepeat::initWithAction(CCFiniteTimeAction* action, unsigned int times)
 {
@@ -33,8 +33,7 @@ bool CCRepeat::initWithAction(CCFiniteTimeAction* action, unsigned int times)
         CCLog("CCRepeat: no action to repeat");
         return false;
     }
-    action->retain();
-    m_pInner = action;
+    m_pInner.reset(action);
     m_times = times;
     return initWithDuration(action->getDuration() * static_cast<float>(times));
 }
@@ -90,13 +89,12 @@ CCRepeatForever* CCRepeatForever::create(CCActionInterval* action)
         return nullptr;
     }
     CCRepeatForever* r = new CCRepeatForever();
-    action->retain();
-    r->m_pInner = action;
+    r->m_pInner.reset(action);
     r->autorelease();
     return r;
 }
 
-CCRepeatForever::~CCRepeatForever() { CC_SAFE_RELEASE(m_pInner); }
+CCRepeatForever::~CCRepeatForever() = default;
 
 void CCRepeatForever::startWithTarget(CCNode* target)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "actions/CCActionInterval.h"
+#include "base/CCRefPtr.h"
 
 namespace cc {
 
@@ -18,7 +19,7 @@ public:
     CCRepeat* reverse() override;
 
 private:
-    CCFiniteTimeAction* m_pInner = nullptr;
+    CCRefPtr<CCFiniteTimeAction> m_pInner;
     unsigned int m_times = 0;
     unsigned int m_completed = 0;
 };
@@ -37,11 +38,11 @@ public:
     // Puts the target at progress t of the current round.
     void update(float t) override;
 
-    CCActionInterval* getInnerAction() const { return m_pInner; }
+    CCActionInterval* getInnerAction() const { return m_pInner.get(); }
     unsigned int getCompletedRounds() const { return m_rounds; }
 
 private:
-    CCActionInterval* m_pInner = nullptr;
+    CCRefPtr<CCActionInterval> m_pInner;
     unsigned int m_rounds = 0;
 };
 

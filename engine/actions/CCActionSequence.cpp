@@ -11,12 +11,7 @@ namespace cc {
 
 // ---- Shared child list --------------------------------------------------
 
-CCActionList::~CCActionList()
-{
-    for (CCFiniteTimeAction* a : m_actions) {
-        a->release();
-    }
-}
+CCActionList::~CCActionList() = default;
 
 bool CCActionList::initWithArray(CCArray* actions, const char* kind)
 {
@@ -26,8 +21,7 @@ bool CCActionList::initWithArray(CCArray* actions, const char* kind)
             CCLog("%s: can only hold timed actions", kind);
             return false;
         }
-        action->retain();
-        m_actions.push_back(action);
+        m_actions.emplace_back(action);
     }
     return true;
 }
@@ -35,8 +29,7 @@ bool CCActionList::initWithArray(CCArray* actions, const char* kind)
 bool CCActionList::initWithList(CCFiniteTimeAction* first, va_list rest)
 {
     for (CCFiniteTimeAction* a = first; a; a = va_arg(rest, CCFiniteTimeAction*)) {
-        a->retain();
-        m_actions.push_back(a);
+        m_actions.emplace_back(a);
     }
     return true;
 }
@@ -63,7 +56,7 @@ void CCActionList::stop()
 CCArray* CCActionList::reversedChildren(bool reverseOrder) const
 {
     CCArray* out = CCArray::create();
-    for (CCFiniteTimeAction* a : m_actions) {
+    for (const CCRefPtr<CCFiniteTimeAction>& a : m_actions) {
         CCFiniteTimeAction* r = a->reverse();
         if (!r) {
             return nullptr;
@@ -117,7 +110,7 @@ CCSequence* CCSequence::createWithTwoActions(CCFiniteTimeAction* one, CCFiniteTi
 bool CCSequence::finishInit()
 {
     float total = 0.0f;
-    for (CCFiniteTimeAction* a : m_actions) {
+    for (const CCRefPtr<CCFiniteTimeAction>& a : m_actions) {
         m_starts.push_back(total);
         total += a->getDuration();
     }
@@ -212,7 +205,7 @@ CCSpawn* CCSpawn::createWithTwoActions(CCFiniteTimeAction* one, CCFiniteTimeActi
 bool CCSpawn::finishInit()
 {
     float longest = 0.0f;
-    for (CCFiniteTimeAction* a : m_actions) {
+    for (const CCRefPtr<CCFiniteTimeAction>& a : m_actions) {
         longest = std::max(longest, a->getDuration());
     }
     m_started.assign(m_actions.size(), false);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "actions/CCActionInterval.h"
+#include "base/CCRefPtr.h"
 
 #include <cstdarg>
 #include <vector>
@@ -28,7 +29,7 @@ protected:
     // Each child reversed, in the given order; null when one cannot be.
     CCArray* reversedChildren(bool reverseOrder) const;
 
-    std::vector<CCFiniteTimeAction*> m_actions;
+    std::vector<CCRefPtr<CCFiniteTimeAction>> m_actions;
     std::vector<bool> m_started;
 };
 

@@ -4,6 +4,7 @@
 #include "menu/CCMenu.h"
 
 #include "base/CCLog.h"
+#include "base/CCRefPtr.h"
 #include "menu/CCMenuItem.h"
 #include "scene/CCDirector.h"
 #include "scene/CCTouchDispatcher.h"
@@ -172,11 +173,11 @@ void CCMenu::activateSelected()
     m_pSelectedItem = nullptr;
     m_eState = kCCMenuStateWaiting;
     if (!chosen) return;
-    // The action may remove the item (or the whole menu) from the tree.
-    chosen->retain();
+    // Held while its handler runs: the action may remove the item (or the
+    // whole menu) from the tree.
+    CCRefPtr<CCMenuItem> keepAlive(chosen);
     chosen->unselected();
     chosen->activate();
-    chosen->release();
 }
 
 void CCMenu::ccTouchCancelled(CCTouch*, CCEvent*)

@@ -18,16 +18,15 @@ CCEGLView* s_sharedView = nullptr;
 
 void dispatch(CCTouch* touch, TouchPhase phase)
 {
-    CCSet* set = new CCSet();
+    CCRefPtr<CCSet> set = CCRefPtr<CCSet>::adopt(new CCSet());
     set->addObject(touch);
     CCTouchDispatcher* dispatcher = CCDirector::sharedDirector()->getTouchDispatcher();
     switch (phase) {
-    case kTouchBegan: dispatcher->touchesBegan(set, nullptr); break;
-    case kTouchMoved: dispatcher->touchesMoved(set, nullptr); break;
-    case kTouchEnded: dispatcher->touchesEnded(set, nullptr); break;
-    case kTouchCancelled: dispatcher->touchesCancelled(set, nullptr); break;
+    case kTouchBegan: dispatcher->touchesBegan(set.get(), nullptr); break;
+    case kTouchMoved: dispatcher->touchesMoved(set.get(), nullptr); break;
+    case kTouchEnded: dispatcher->touchesEnded(set.get(), nullptr); break;
+    case kTouchCancelled: dispatcher->touchesCancelled(set.get(), nullptr); break;
     }
-    set->release();
 }
 } // namespace
 
@@ -49,9 +48,7 @@ CCEGLView::CCEGLView() = default;
 
 CCEGLView::~CCEGLView()
 {
-    if (m_pTouch) {
-        m_pTouch->release();
-    }
+    m_pTouch.reset();
     if (m_backend) {
         m_backend->close();
     }
@@ -228,12 +225,11 @@ void CCEGLView::touchBegan(const CCPoint& p)
         // window): the old touch is cancelled before the new one starts.
         touchCancelled();
     }
-    m_pTouch = new CCTouch();
+    m_pTouch = CCRefPtr<CCTouch>::adopt(new CCTouch());
     m_pTouch->setTouchInfo(m_nextTouchId++, p);
-    CCTouch* touch = m_pTouch;
-    touch->retain();
-    dispatch(touch, kTouchBegan);
-    touch->release();
+    // Held through the dispatch: a handler may end the touch meanwhile.
+    CCRefPtr<CCTouch> touch = m_pTouch;
+    dispatch(touch.get(), kTouchBegan);
 }
 
 void CCEGLView::touchMoved(const CCPoint& p)
@@ -242,10 +238,8 @@ void CCEGLView::touchMoved(const CCPoint& p)
         return;
     }
     m_pTouch->setTouchInfo(m_pTouch->getID(), p);
-    CCTouch* touch = m_pTouch;
-    touch->retain();
-    dispatch(touch, kTouchMoved);
-    touch->release();
+    CCRefPtr<CCTouch> touch = m_pTouch;
+    dispatch(touch.get(), kTouchMoved);
 }
 
 void CCEGLView::touchEnded(const CCPoint& p)
@@ -253,11 +247,9 @@ void CCEGLView::touchEnded(const CCPoint& p)
     if (!m_pTouch) {
         return;
     }
-    CCTouch* touch = m_pTouch;
-    m_pTouch = nullptr;
+    CCRefPtr<CCTouch> touch = std::move(m_pTouch);
     touch->setTouchInfo(touch->getID(), p);
-    dispatch(touch, kTouchEnded);
-    touch->release();
+    dispatch(touch.get(), kTouchEnded);
 }
 
 void CCEGLView::touchCancelled()
@@ -265,10 +257,8 @@ void CCEGLView::touchCancelled()
     if (!m_pTouch) {
         return;
     }
-    CCTouch* touch = m_pTouch;
-    m_pTouch = nullptr;
-    dispatch(touch, kTouchCancelled);
-    touch->release();
+    CCRefPtr<CCTouch> touch = std::move(m_pTouch);
+    dispatch(touch.get(), kTouchCancelled);
 }
 
 } // namespace cc

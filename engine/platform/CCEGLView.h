@@ -5,6 +5,7 @@
 #pragma once
 
 #include "base/CCGeometry.h"
+#include "base/CCRefPtr.h"
 
 #include <functional>
 #include <memory>
@@ -101,7 +102,7 @@ private:
     ResolutionPolicy m_policy = kResolutionUnKnown;
     float m_scaleX = 1.0f, m_scaleY = 1.0f;
     std::unique_ptr<WindowBackend> m_backend;
-    CCTouch* m_pTouch = nullptr;
+    CCRefPtr<CCTouch> m_pTouch;
     int m_nextTouchId = 0;
     std::function<void()> m_frameChanged;
 };

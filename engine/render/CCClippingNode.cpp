@@ -45,7 +45,7 @@ bool CCClippingNode::init()
 bool CCClippingNode::init(CCNode* stencil)
 {
     if (!CCNode::init()) return false;
-    if (!m_pStencilHost) m_pStencilHost = new StencilHost(this);
+    if (!m_pStencilHost) m_pStencilHost = CCRefPtr<CCNode>::adopt(new StencilHost(this));
     setStencil(stencil);
     m_fAlphaThreshold = 1.0f;
     m_bInverted = false;
@@ -55,7 +55,6 @@ bool CCClippingNode::init(CCNode* stencil)
 CCClippingNode::~CCClippingNode()
 {
     setStencil(nullptr);
-    CC_SAFE_RELEASE(m_pStencilHost);
 }
 
 void CCClippingNode::setStencil(CCNode* stencil)
@@ -66,14 +65,13 @@ void CCClippingNode::setStencil(CCNode* stencil)
             m_pStencil->onExitTransitionDidStart();
             m_pStencil->onExit();
         }
-        m_pStencilHost->removeChild(m_pStencil, true);
-        m_pStencil->release();
+        m_pStencilHost->removeChild(m_pStencil.get(), true);
+        m_pStencil.reset();
     }
-    m_pStencil = stencil;
+    m_pStencil.reset(stencil);
     if (m_pStencil) {
-        m_pStencil->retain();
         if (m_pStencil->getParent()) m_pStencil->removeFromParentAndCleanup(false);
-        m_pStencilHost->addChild(m_pStencil);
+        m_pStencilHost->addChild(m_pStencil.get());
         if (m_bRunning) {
             m_pStencil->onEnter();
             m_pStencil->onEnterTransitionDidFinish();

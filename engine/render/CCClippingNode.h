@@ -4,6 +4,7 @@
 // alpha threshold below 1, stencil pixels at or under it do not count.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "scene/CCNode.h"
 
 namespace cc {
@@ -16,7 +17,7 @@ public:
     virtual bool init(CCNode* stencil);
     ~CCClippingNode() override;
 
-    CCNode* getStencil() const { return m_pStencil; }
+    CCNode* getStencil() const { return m_pStencil.get(); }
     void setStencil(CCNode* stencil);
     float getAlphaThreshold() const { return m_fAlphaThreshold; }
     void setAlphaThreshold(float threshold)
@@ -39,8 +40,8 @@ public:
     void visit() override;
 
 private:
-    CCNode* m_pStencil = nullptr; // retained
-    CCNode* m_pStencilHost = nullptr; // owned; carries this node's transform
+    CCRefPtr<CCNode> m_pStencil;
+    CCRefPtr<CCNode> m_pStencilHost; // carries this node's transform
     float m_fAlphaThreshold = 1.0f;
     bool m_bInverted = false;
 };

@@ -53,10 +53,7 @@ CCSprite* CCSprite::createWithSpriteFrameName(const char* frameName)
 
 CCSprite::CCSprite() : m_sBlendFunc(ccBlendFuncAlpha()) {}
 
-CCSprite::~CCSprite()
-{
-    CC_SAFE_RELEASE(m_pTexture);
-}
+CCSprite::~CCSprite() = default;
 
 bool CCSprite::init()
 {
@@ -123,9 +120,7 @@ bool CCSprite::initWithSpriteFrameName(const char* frameName)
 void CCSprite::setTexture(CCTexture2D* texture)
 {
     if (texture == m_pTexture) return;
-    CC_SAFE_RETAIN(texture);
-    CC_SAFE_RELEASE(m_pTexture);
-    m_pTexture = texture;
+    m_pTexture.reset(texture);
     updateLocalQuad();
 }
 
@@ -159,7 +154,7 @@ bool CCSprite::isFrameDisplayed(CCSpriteFrame* frame) const
 CCSpriteFrame* CCSprite::displayFrame()
 {
     if (!m_pTexture) return nullptr;
-    return CCSpriteFrame::createWithTexture(m_pTexture, m_obRect, m_bRectRotated,
+    return CCSpriteFrame::createWithTexture(m_pTexture.get(), m_obRect, m_bRectRotated,
                                             m_obUnflippedOffsetPositionFromCenter, getContentSize());
 }
 
@@ -246,7 +241,7 @@ void CCSprite::draw()
     if (!renderer) return;
     ccV3F_C4B_T2F quad[4];
     worldQuad(CCNode::currentWorldTransform(), quad);
-    renderer->drawQuads(m_pTexture, m_sBlendFunc, quad, 1);
+    renderer->drawQuads(m_pTexture.get(), m_sBlendFunc, quad, 1);
 }
 
 } // namespace cc

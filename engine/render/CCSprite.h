@@ -3,6 +3,7 @@
 // renderer's batch, or is drawn by its CCSpriteBatchNode parent.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
 #include "render/CCRenderer.h"
 #include "scene/CCNodeRGBA.h"
@@ -38,7 +39,7 @@ public:
     virtual bool initWithSpriteFrameName(const char* frameName);
 
     virtual void setTexture(CCTexture2D* texture);
-    virtual CCTexture2D* getTexture() const { return m_pTexture; }
+    virtual CCTexture2D* getTexture() const { return m_pTexture.get(); }
     // The texture region, in texture pixels with y down from the top.
     virtual void setTextureRect(const CCRect& rect);
     virtual void setTextureRect(const CCRect& rect, bool rotated, const CCSize& untrimmedSize);
@@ -74,8 +75,9 @@ public:
 protected:
     void updateLocalQuad();
 
-    CCTexture2D* m_pTexture = nullptr; // retained
-    CCSpriteBatchNode* m_pBatchNode = nullptr; // not retained: the parent
+    CCRefPtr<CCTexture2D> m_pTexture;
+    // Not retained: the batch is the parent, and clears this when it goes.
+    CCSpriteBatchNode* m_pBatchNode = nullptr;
     CCRect m_obRect;
     CCPoint m_obUnflippedOffsetPositionFromCenter;
     CCPoint m_obOffsetPosition;

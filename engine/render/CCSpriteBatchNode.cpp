@@ -55,15 +55,12 @@ CCSpriteBatchNode::~CCSpriteBatchNode()
     if (m_pChildren) {
         for (CCObject* o : *m_pChildren) static_cast<CCSprite*>(o)->setBatchNode(nullptr);
     }
-    CC_SAFE_RELEASE(m_pTexture);
 }
 
 void CCSpriteBatchNode::setTexture(CCTexture2D* texture)
 {
     if (texture == m_pTexture) return;
-    CC_SAFE_RETAIN(texture);
-    CC_SAFE_RELEASE(m_pTexture);
-    m_pTexture = texture;
+    m_pTexture.reset(texture);
     markForRedraw();
 }
 
@@ -105,7 +102,7 @@ void CCSpriteBatchNode::draw()
     // Reused between frames so drawing allocates nothing in the steady state.
     static std::vector<ccV3F_C4B_T2F> quads;
     quads.clear();
-    CCTexture2D* runTexture = m_pTexture;
+    CCTexture2D* runTexture = m_pTexture.get();
     for (CCObject* o : *m_pChildren) {
         CCSprite* sprite = static_cast<CCSprite*>(o);
         if (!sprite->isVisible() || !sprite->getTexture()) continue;

@@ -2,6 +2,7 @@
 // one call. Children must be CCSprites; other textures are drawn apart.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
 #include "scene/CCNode.h"
 
@@ -20,7 +21,7 @@ public:
     bool initWithTexture(CCTexture2D* texture, unsigned int capacity);
     ~CCSpriteBatchNode() override;
 
-    CCTexture2D* getTexture() const { return m_pTexture; }
+    CCTexture2D* getTexture() const { return m_pTexture.get(); }
     void setTexture(CCTexture2D* texture);
     void setBlendFunc(const ccBlendFunc& blend)
     {
@@ -38,7 +39,7 @@ public:
     void draw() override;
 
 private:
-    CCTexture2D* m_pTexture = nullptr; // retained
+    CCRefPtr<CCTexture2D> m_pTexture;
     ccBlendFunc m_sBlendFunc;
     unsigned int m_capacity = kDefaultCapacity;
 };

@@ -42,23 +42,18 @@ bool CCSpriteFrame::initWithTexture(CCTexture2D* texture, const CCRect& rect, bo
     return true;
 }
 
-CCSpriteFrame::~CCSpriteFrame()
-{
-    CC_SAFE_RELEASE(m_pTexture);
-}
+CCSpriteFrame::~CCSpriteFrame() = default;
 
 void CCSpriteFrame::setTexture(CCTexture2D* texture)
 {
     if (texture == m_pTexture) return;
-    CC_SAFE_RETAIN(texture);
-    CC_SAFE_RELEASE(m_pTexture);
-    m_pTexture = texture;
+    m_pTexture.reset(texture);
 }
 
 CCObject* CCSpriteFrame::copyWithZone(CCZone*)
 {
     CCSpriteFrame* copy = new CCSpriteFrame();
-    copy->initWithTexture(m_pTexture, m_obRect, m_bRotated, m_obOffset, m_obOriginalSize);
+    copy->initWithTexture(m_pTexture.get(), m_obRect, m_bRotated, m_obOffset, m_obOriginalSize);
     return copy;
 }
 

@@ -3,6 +3,7 @@
 // centre from the untrimmed centre, and the untrimmed size.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
 
@@ -28,7 +29,7 @@ public:
     void setOffset(const CCPoint& offset) { m_obOffset = offset; }
     const CCSize& getOriginalSize() const { return m_obOriginalSize; }
     void setOriginalSize(const CCSize& size) { m_obOriginalSize = size; }
-    CCTexture2D* getTexture() const { return m_pTexture; }
+    CCTexture2D* getTexture() const { return m_pTexture.get(); }
     void setTexture(CCTexture2D* texture);
 
     CCObject* copyWithZone(CCZone*) override;
@@ -37,7 +38,7 @@ private:
     CCRect m_obRect;
     CCPoint m_obOffset;
     CCSize m_obOriginalSize;
-    CCTexture2D* m_pTexture = nullptr; // retained
+    CCRefPtr<CCTexture2D> m_pTexture;
     bool m_bRotated = false;
 };
 

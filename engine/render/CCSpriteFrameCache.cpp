@@ -294,15 +294,9 @@ void CCSpriteFrameCache::addSpriteFramesWithDictionary(CCDictionary* dict, CCTex
 void CCSpriteFrameCache::addSpriteFrame(CCSpriteFrame* frame, const char* name)
 {
     if (!frame || !name) return;
-    frame->retain();
     frame->excludeFromLiveCount();
-    auto found = m_frames.find(name);
-    if (found != m_frames.end()) {
-        found->second->release();
-        found->second = frame;
-    } else {
-        m_frames[name] = frame;
-    }
+    // A frame already under that name is let go after the new one is held.
+    m_frames[name].reset(frame);
 }
 
 CCSpriteFrame* CCSpriteFrameCache::spriteFrameByName(const char* name) const
@@ -317,7 +311,7 @@ CCSpriteFrame* CCSpriteFrameCache::spriteFrameByName(const char* name) const
         CCLog("CCSpriteFrameCache: frame '%s' not found", name);
         return nullptr;
     }
-    return found->second;
+    return found->second.get();
 }
 
 bool CCSpriteFrameCache::hasSpriteFrame(const char* name) const
@@ -329,7 +323,7 @@ std::string CCSpriteFrameCache::nameOfFrame(const CCTexture2D* texture, const CC
 {
     if (!texture) return std::string();
     for (const auto& entry : m_frames) {
-        const CCSpriteFrame* frame = entry.second;
+        const CCSpriteFrame* frame = entry.second.get();
         if (frame->getTexture() == texture && frame->getRect().equals(rect)) return entry.first;
     }
     return std::string();
@@ -340,7 +334,6 @@ void CCSpriteFrameCache::removeSpriteFrameByName(const char* name)
     if (!name) return;
     auto found = m_frames.find(name);
     if (found == m_frames.end()) return;
-    found->second->release();
     m_frames.erase(found);
 }
 
@@ -358,7 +351,6 @@ void CCSpriteFrameCache::removeSpriteFramesFromFile(const char* plist)
 
 void CCSpriteFrameCache::removeSpriteFrames()
 {
-    for (auto& entry : m_frames) entry.second->release();
     m_frames.clear();
     m_aliases.clear();
     m_framesBySheet.clear();
@@ -379,7 +371,6 @@ void CCSpriteFrameCache::removeUnusedSpriteFrames()
         const unsigned int cacheHolds = framesOf[texture] + (textures->holds(texture) ? 1 : 0);
         const bool textureShown = texture && texture->retainCount() > cacheHolds;
         if (it->second->isSingleReference() && !textureShown) {
-            it->second->release();
             removed.insert(it->first);
             it = m_frames.erase(it);
         } else {

@@ -6,6 +6,7 @@
 
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 #include <map>
 #include <set>
@@ -58,7 +59,7 @@ private:
     static std::string texturePathOfSheet(const std::string& fullPlist, CCDictionary* dict);
     void loadSheet(const std::string& fullPlist, CCDictionary* dict, CCTexture2D* texture);
 
-    std::map<std::string, CCSpriteFrame*> m_frames; // retained
+    std::map<std::string, CCRefPtr<CCSpriteFrame>> m_frames;
     std::map<std::string, std::string> m_aliases;
     std::map<std::string, std::set<std::string>> m_framesBySheet;
     std::set<std::string> m_loadedSheets;

@@ -47,7 +47,7 @@ CCTexture2D* CCTextureCache::addImage(const char* fileName)
 {
     const std::string key = keyFor(fileName);
     auto found = m_textures.find(key);
-    if (found != m_textures.end()) return found->second;
+    if (found != m_textures.end()) return found->second.get();
 
     CCTexture2D* texture = new CCTexture2D();
     texture->excludeFromLiveCount();
@@ -60,12 +60,12 @@ CCTexture2D* CCTextureCache::addImage(const char* fileName)
         if (!CCPagePixelBudget::charge(key.c_str(), width, height, refused)) {
             // Refused as the page's own decoding would have been: the empty texture stands in.
             CCLog("%s", refused.c_str());
-            m_textures[key] = texture;
+            m_textures[key] = CCRefPtr<CCTexture2D>::adopt(texture);
             return texture;
         }
         if (texture->initWithPixels(std::move(ready), width, height)) {
             texture->setReloadableFromFile(true);
-            m_textures[key] = texture;
+            m_textures[key] = CCRefPtr<CCTexture2D>::adopt(texture);
             return texture;
         }
     }
@@ -79,21 +79,20 @@ CCTexture2D* CCTextureCache::addImage(const char* fileName)
         texture->initWithPixels(image.takePixels(), w, h);
         texture->setReloadableFromFile(true);
     }
-    m_textures[key] = texture;
+    m_textures[key] = CCRefPtr<CCTexture2D>::adopt(texture);
     return texture;
 }
 
 CCTexture2D* CCTextureCache::textureForKey(const char* fileName) const
 {
     auto found = m_textures.find(keyFor(fileName));
-    return found == m_textures.end() ? nullptr : found->second;
+    return found == m_textures.end() ? nullptr : found->second.get();
 }
 
 void CCTextureCache::removeTexture(CCTexture2D* texture)
 {
     for (auto it = m_textures.begin(); it != m_textures.end(); ++it) {
         if (it->second == texture) {
-            it->second->release();
             m_textures.erase(it);
             return;
         }
@@ -104,13 +103,11 @@ void CCTextureCache::removeTextureForKey(const char* fileName)
 {
     auto found = m_textures.find(keyFor(fileName));
     if (found == m_textures.end()) return;
-    found->second->release();
     m_textures.erase(found);
 }
 
 void CCTextureCache::removeAllTextures()
 {
-    for (auto& entry : m_textures) entry.second->release();
     m_textures.clear();
 }
 
@@ -139,7 +136,6 @@ void CCTextureCache::removeUnusedTextures()
 {
     for (auto it = m_textures.begin(); it != m_textures.end();) {
         if (it->second->isSingleReference() && !m_wantedSoon.count(it->first)) {
-            it->second->release();
             it = m_textures.erase(it);
         } else {
             ++it;

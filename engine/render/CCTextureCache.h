@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 #include <map>
 #include <set>
@@ -47,7 +48,7 @@ private:
     CCTextureCache() = default;
     static std::string keyFor(const char* fileName);
 
-    std::map<std::string, CCTexture2D*> m_textures; // retained
+    std::map<std::string, CCRefPtr<CCTexture2D>> m_textures;
     std::set<std::string> m_wantedSoon;              // keys
 };
 

@@ -43,16 +43,18 @@ void CCDirector::purgeSharedDirector()
 
 CCDirector::CCDirector()
 {
-    m_pScheduler = new CCScheduler();
+    m_pScheduler = CCRefPtr<CCScheduler>::adopt(new CCScheduler());
     m_pScheduler->excludeFromLiveCount();
-    m_pActionManager = new CCActionManager();
+    m_pActionManager = CCRefPtr<CCActionManager>::adopt(new CCActionManager());
     m_pActionManager->excludeFromLiveCount();
     // Actions advance before any node's own timers in the same frame.
-    m_pScheduler->scheduleUpdateForTarget(m_pActionManager, kCCPrioritySystem, false);
-    m_pTouchDispatcher = new CCTouchDispatcher();
+    m_pScheduler->scheduleUpdateForTarget(m_pActionManager.get(), kCCPrioritySystem, false);
+    m_pTouchDispatcher = CCRefPtr<CCTouchDispatcher>::adopt(new CCTouchDispatcher());
     m_pTouchDispatcher->excludeFromLiveCount();
-    CCTouchDispatcher* touches = m_pTouchDispatcher;
-    m_pKeyDispatcher = new CCKeyDispatcher([touches] { return !touches->isDispatchEvents(); });
+    // Not retained: the key dispatcher is let go before the touch dispatcher.
+    CCTouchDispatcher* touches = m_pTouchDispatcher.get();
+    m_pKeyDispatcher =
+        CCRefPtr<CCKeyDispatcher>::adopt(new CCKeyDispatcher([touches] { return !touches->isDispatchEvents(); }));
     m_pKeyDispatcher->excludeFromLiveCount();
     setNeedsRedraw();
 }
@@ -61,10 +63,8 @@ CCDirector::~CCDirector()
 {
     releaseScenes();
     m_pScheduler->unscheduleAll();
-    CC_SAFE_RELEASE(m_pKeyDispatcher);
-    CC_SAFE_RELEASE(m_pTouchDispatcher);
-    CC_SAFE_RELEASE(m_pActionManager);
-    CC_SAFE_RELEASE(m_pScheduler);
+    // The services are let go after this body in reverse order of their
+    // declaration: keys, touches, actions, then the scheduler.
 }
 
 void CCDirector::releaseScenes()
@@ -76,9 +76,9 @@ void CCDirector::releaseScenes()
         }
         m_pRunningScene->cleanup();
     }
-    CC_SAFE_RELEASE_NULL(m_pRunningScene);
-    CC_SAFE_RELEASE_NULL(m_pNextScene);
-    CC_SAFE_RELEASE_NULL(m_pDeferredScene);
+    m_pRunningScene.reset();
+    m_pNextScene.reset();
+    m_pDeferredScene.reset();
 }
 
 // ---- View -------------------------------------------------------------------------
@@ -124,9 +124,7 @@ void CCDirector::runWithScene(CCScene* scene)
         replaceScene(scene);
         return;
     }
-    scene->retain();
-    CC_SAFE_RELEASE(m_pNextScene);
-    m_pNextScene = scene;
+    m_pNextScene.reset(scene);
 }
 
 void CCDirector::replaceScene(CCScene* scene)
@@ -135,16 +133,13 @@ void CCDirector::replaceScene(CCScene* scene)
         CCLog("CCDirector::replaceScene: no scene given");
         return;
     }
-    scene->retain();
     if (m_pRunningScene && m_pRunningScene->isTransition() && m_pRunningScene->isRunning()) {
         // A transition is playing: the request waits until it has finished.
-        CC_SAFE_RELEASE(m_pDeferredScene);
-        m_pDeferredScene = scene;
+        m_pDeferredScene.reset(scene);
         return;
     }
     // A second request before the switch wins; the first is let go.
-    CC_SAFE_RELEASE(m_pNextScene);
-    m_pNextScene = scene;
+    m_pNextScene.reset(scene);
 }
 
 void CCDirector::transitionFinished(CCScene* incoming)
@@ -152,15 +147,13 @@ void CCDirector::transitionFinished(CCScene* incoming)
     if (!incoming) {
         return;
     }
-    incoming->retain();
-    CC_SAFE_RELEASE(m_pNextScene);
-    m_pNextScene = incoming;
+    m_pNextScene.reset(incoming);
 }
 
 void CCDirector::setNextScene()
 {
-    CCScene* outgoing = m_pRunningScene;
-    CCScene* incoming = m_pNextScene;
+    CCScene* outgoing = m_pRunningScene.get();
+    CCScene* incoming = m_pNextScene.get();
     const bool outgoingIsTransition = outgoing && outgoing->isTransition();
     const bool incomingIsTransition = incoming->isTransition();
 
@@ -173,19 +166,19 @@ void CCDirector::setNextScene()
         }
         outgoing->cleanup();
     }
-    m_pRunningScene = incoming;
-    m_pNextScene = nullptr;
+    // The outgoing scene is held until the incoming one has entered.
+    CCRefPtr<CCScene> outgoingHeld = std::move(m_pRunningScene);
+    m_pRunningScene = std::move(m_pNextScene);
     setNeedsRedraw();
     if (!outgoingIsTransition || !incoming->isRunning()) {
         incoming->onEnter();
         incoming->onEnterTransitionDidFinish();
     }
-    CC_SAFE_RELEASE(outgoing);
+    outgoingHeld.reset();
 
     if (outgoingIsTransition && m_pDeferredScene) {
         // Asked for while the transition played: it goes next.
-        m_pNextScene = m_pDeferredScene;
-        m_pDeferredScene = nullptr;
+        m_pNextScene = std::move(m_pDeferredScene);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 #include <functional>
 #include <vector>
@@ -45,8 +46,8 @@ public:
     // The switch happens at the start of the next frame; a later call before
     // then wins. While a transition runs, the request waits for its end.
     void replaceScene(CCScene* scene);
-    CCScene* getRunningScene() const { return m_pRunningScene; }
-    CCScene* getNextScene() const { return m_pNextScene; }
+    CCScene* getRunningScene() const { return m_pRunningScene.get(); }
+    CCScene* getNextScene() const { return m_pNextScene.get(); }
     // Called by a transition scene when it is done, with the scene to show.
     void transitionFinished(CCScene* incoming);
 
@@ -107,11 +108,11 @@ public:
     void drawScene();
 
     // ---- Services ------------------------------------------------------------
-    CCScheduler* getScheduler() const { return m_pScheduler; }
-    CCActionManager* getActionManager() const { return m_pActionManager; }
-    CCTouchDispatcher* getTouchDispatcher() const { return m_pTouchDispatcher; }
+    CCScheduler* getScheduler() const { return m_pScheduler.get(); }
+    CCActionManager* getActionManager() const { return m_pActionManager.get(); }
+    CCTouchDispatcher* getTouchDispatcher() const { return m_pTouchDispatcher.get(); }
     // Keys for the screens are held back whenever touches are (a transition).
-    CCKeyDispatcher* getKeyDispatcher() const { return m_pKeyDispatcher; }
+    CCKeyDispatcher* getKeyDispatcher() const { return m_pKeyDispatcher.get(); }
     // Drops cached textures, frames and fonts that nothing uses.
     void purgeCachedData();
     // When on, purgeCachedData runs by itself whenever a scene has left the
@@ -132,13 +133,13 @@ private:
 
     CCEGLView* m_pView = nullptr;
     CCRenderer* m_pRenderer = nullptr;
-    CCScene* m_pRunningScene = nullptr;
-    CCScene* m_pNextScene = nullptr;
-    CCScene* m_pDeferredScene = nullptr;
-    CCScheduler* m_pScheduler = nullptr;
-    CCActionManager* m_pActionManager = nullptr;
-    CCTouchDispatcher* m_pTouchDispatcher = nullptr;
-    CCKeyDispatcher* m_pKeyDispatcher = nullptr;
+    CCRefPtr<CCScene> m_pRunningScene;
+    CCRefPtr<CCScene> m_pNextScene;
+    CCRefPtr<CCScene> m_pDeferredScene;
+    CCRefPtr<CCScheduler> m_pScheduler;
+    CCRefPtr<CCActionManager> m_pActionManager;
+    CCRefPtr<CCTouchDispatcher> m_pTouchDispatcher;
+    CCRefPtr<CCKeyDispatcher> m_pKeyDispatcher;
     std::vector<std::function<void()>> m_purgers;
     std::function<void()> m_beginFrame, m_endFrame;
 

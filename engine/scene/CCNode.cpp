@@ -30,10 +30,8 @@ CCNode* CCNode::create()
 CCNode::CCNode() : m_sTransform(CCAffineTransformIdentity), m_sInverse(CCAffineTransformIdentity)
 {
     CCDirector* director = CCDirector::sharedDirector();
-    m_pScheduler = director->getScheduler();
-    m_pActionManager = director->getActionManager();
-    CC_SAFE_RETAIN(m_pScheduler);
-    CC_SAFE_RETAIN(m_pActionManager);
+    m_pScheduler.reset(director->getScheduler());
+    m_pActionManager.reset(director->getActionManager());
 }
 
 CCNode::~CCNode()
@@ -50,17 +48,17 @@ CCNode::~CCNode()
             static_cast<CCNode*>(o)->m_pParent = nullptr;
         }
     }
-    CC_SAFE_RELEASE(m_pChildren);
-    CC_SAFE_RELEASE(m_pUserObject);
-    CC_SAFE_RELEASE(m_pActionManager);
-    CC_SAFE_RELEASE(m_pScheduler);
+    // Children and the user object go first; the action manager and then the
+    // scheduler follow after this body (reverse order of declaration).
+    m_pChildren.reset();
+    m_pUserObject.reset();
 }
 
 bool CCNode::init() { return true; }
 
 // ---- Children ---------------------------------------------------------------
 
-void CCNode::childrenAlloc() { m_pChildren = CCArray::createWithCapacity(4); m_pChildren->retain(); }
+void CCNode::childrenAlloc() { m_pChildren.reset(CCArray::createWithCapacity(4)); }
 
 void CCNode::addChild(CCNode* child) { addChild(child, child ? child->m_nZOrder : 0, child ? child->m_nTag : 0); }
 
@@ -159,8 +157,7 @@ void CCNode::removeAllChildrenWithCleanup(bool cleanup)
     }
     // Taken out first so that an exit handler that looks at the tree sees a
     // consistent state.
-    CCArray* old = m_pChildren;
-    old->retain();
+    CCRefPtr<CCArray> old = m_pChildren;
     for (CCObject* o : *old) {
         CCNode* child = static_cast<CCNode*>(o);
         if (m_bRunning) {
@@ -173,7 +170,7 @@ void CCNode::removeAllChildrenWithCleanup(bool cleanup)
         child->setParent(nullptr);
     }
     m_pChildren->removeAllObjects();
-    old->release();
+    old.reset();
     markForRedraw();
 }
 
@@ -182,10 +179,11 @@ void CCNode::reorderChild(CCNode* child, int zOrder)
     if (!child || !m_pChildren || !m_pChildren->containsObject(child)) {
         return;
     }
-    child->retain();
+    // The array lets go of the child between the removal and the insertion.
+    CCRefPtr<CCNode> keepAlive(child);
     m_pChildren->removeObject(child);
     insertChild(child, zOrder);
-    child->release();
+    keepAlive.reset();
     markForRedraw();
 }
 
@@ -212,9 +210,7 @@ void CCNode::cleanup()
 
 void CCNode::setUserObject(CCObject* object)
 {
-    CC_SAFE_RETAIN(object);
-    CC_SAFE_RELEASE(m_pUserObject);
-    m_pUserObject = object;
+    m_pUserObject.reset(object);
 }
 
 // ---- Transform ----------------------------------------------------------------
@@ -408,7 +404,7 @@ void CCNode::onEnter()
 {
     if (m_pChildren) {
         // A copy: an enter handler may add or remove siblings.
-        CCArray* children = CCArray::createWithArray(m_pChildren);
+        CCArray* children = CCArray::createWithArray(m_pChildren.get());
         for (CCObject* o : *children) {
             static_cast<CCNode*>(o)->onEnter();
         }
@@ -420,7 +416,7 @@ void CCNode::onEnter()
 void CCNode::onEnterTransitionDidFinish()
 {
     if (m_pChildren) {
-        CCArray* children = CCArray::createWithArray(m_pChildren);
+        CCArray* children = CCArray::createWithArray(m_pChildren.get());
         for (CCObject* o : *children) {
             static_cast<CCNode*>(o)->onEnterTransitionDidFinish();
         }
@@ -430,7 +426,7 @@ void CCNode::onEnterTransitionDidFinish()
 void CCNode::onExitTransitionDidStart()
 {
     if (m_pChildren) {
-        CCArray* children = CCArray::createWithArray(m_pChildren);
+        CCArray* children = CCArray::createWithArray(m_pChildren.get());
         for (CCObject* o : *children) {
             static_cast<CCNode*>(o)->onExitTransitionDidStart();
         }
@@ -442,7 +438,7 @@ void CCNode::onExit()
     pauseSchedulerAndActions();
     m_bRunning = false;
     if (m_pChildren) {
-        CCArray* children = CCArray::createWithArray(m_pChildren);
+        CCArray* children = CCArray::createWithArray(m_pChildren.get());
         for (CCObject* o : *children) {
             static_cast<CCNode*>(o)->onExit();
         }
@@ -491,9 +487,7 @@ void CCNode::setActionManager(CCActionManager* manager)
 {
     if (manager != m_pActionManager) {
         stopAllActions();
-        CC_SAFE_RETAIN(manager);
-        CC_SAFE_RELEASE(m_pActionManager);
-        m_pActionManager = manager;
+        m_pActionManager.reset(manager);
     }
 }
 
@@ -543,9 +537,7 @@ void CCNode::setScheduler(CCScheduler* scheduler)
     if (scheduler != m_pScheduler) {
         unscheduleAllSelectors();
         unscheduleUpdate();
-        CC_SAFE_RETAIN(scheduler);
-        CC_SAFE_RELEASE(m_pScheduler);
-        m_pScheduler = scheduler;
+        m_pScheduler.reset(scheduler);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "base/CCArray.h"
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 namespace cc {
 
@@ -29,7 +30,7 @@ public:
     virtual void addChild(CCNode* child, int zOrder);
     virtual void addChild(CCNode* child, int zOrder, int tag);
     CCNode* getChildByTag(int tag) const;
-    CCArray* getChildren() const { return m_pChildren; }
+    CCArray* getChildren() const { return m_pChildren.get(); }
     unsigned int getChildrenCount() const { return m_pChildren ? m_pChildren->count() : 0; }
     CCNode* getParent() const { return m_pParent; }
     virtual void setParent(CCNode* parent) { m_pParent = parent; }
@@ -89,7 +90,7 @@ public:
     virtual void setUserData(void* data) { m_pUserData = data; }
     virtual void* getUserData() const { return m_pUserData; }
     virtual void setUserObject(CCObject* object);
-    virtual CCObject* getUserObject() const { return m_pUserObject; }
+    virtual CCObject* getUserObject() const { return m_pUserObject.get(); }
 
     virtual CCAffineTransform nodeToParentTransform();
     virtual CCAffineTransform parentToNodeTransform();
@@ -124,7 +125,7 @@ public:
 
     // ---- Actions -----------------------------------------------------------
     virtual void setActionManager(CCActionManager* manager);
-    virtual CCActionManager* getActionManager() const { return m_pActionManager; }
+    virtual CCActionManager* getActionManager() const { return m_pActionManager.get(); }
     CCAction* runAction(CCAction* action);
     void stopAllActions();
     void stopAction(CCAction* action);
@@ -136,7 +137,7 @@ public:
     // Timers asked for before the node is on the stage start counting when it
     // enters, and pause while it is off the stage.
     virtual void setScheduler(CCScheduler* scheduler);
-    virtual CCScheduler* getScheduler() const { return m_pScheduler; }
+    virtual CCScheduler* getScheduler() const { return m_pScheduler.get(); }
     void schedule(SEL_SCHEDULE selector);
     void schedule(SEL_SCHEDULE selector, float interval);
     void schedule(SEL_SCHEDULE selector, float interval, unsigned int repeat, float delay);
@@ -182,13 +183,15 @@ protected:
     CCAffineTransform m_sTransform;
     CCAffineTransform m_sInverse;
 
+    // Not retained: the parent holds its children, and clears this in each
+    // child when it is destroyed.
     CCNode* m_pParent = nullptr;
-    CCArray* m_pChildren = nullptr;
+    CCRefPtr<CCArray> m_pChildren;
     void* m_pUserData = nullptr;
-    CCObject* m_pUserObject = nullptr;
+    CCRefPtr<CCObject> m_pUserObject;
 
-    CCScheduler* m_pScheduler = nullptr;
-    CCActionManager* m_pActionManager = nullptr;
+    CCRefPtr<CCScheduler> m_pScheduler;
+    CCRefPtr<CCActionManager> m_pActionManager;
 };
 
 } // namespace cc

@@ -10,21 +10,19 @@
 
 namespace cc {
 
+// Out of line: the claims need CCTouch complete.
+CCTouchDispatcher::CCTouchDispatcher() = default;
+
 CCTouchDispatcher::~CCTouchDispatcher()
 {
     for (Handler& h : m_handlers) {
         releaseClaims(h);
     }
-    for (CCTouch* t : m_withheld) {
-        t->release();
-    }
+    m_withheld.clear();
 }
 
 void CCTouchDispatcher::releaseClaims(Handler& handler)
 {
-    for (CCTouch* t : handler.claimed) {
-        t->release();
-    }
     handler.claimed.clear();
 }
 
@@ -138,7 +136,7 @@ void CCTouchDispatcher::touches(CCSet* touchSet, CCEvent* event, TouchPhase phas
 
     // A touch claimed by a targeted delegate is withheld from the standard
     // delegates; a swallowing claimer also hides it from later targeted ones.
-    CCSet* remaining = new CCSet(*touchSet);
+    CCRefPtr<CCSet> remaining = CCRefPtr<CCSet>::adopt(new CCSet(*touchSet));
 
     // Handlers are addressed by index: the vector is not resized while
     // locked, entries are only marked removed.
@@ -153,8 +151,7 @@ void CCTouchDispatcher::touches(CCSet* touchSet, CCEvent* event, TouchPhase phas
             if (phase == kTouchBegan) {
                 claimed = m_handlers[i].delegate->ccTouchBegan(touch, event);
                 if (claimed && !m_handlers[i].removed) {
-                    touch->retain();
-                    m_handlers[i].claimed.push_back(touch);
+                    m_handlers[i].claimed.emplace_back(touch);
                 }
             } else {
                 Handler& h = m_handlers[i];
@@ -165,20 +162,21 @@ void CCTouchDispatcher::touches(CCSet* touchSet, CCEvent* event, TouchPhase phas
                         h.delegate->ccTouchMoved(touch, event);
                     } else {
                         // Forget the claim first: the handler may remove itself.
+                        // The touch stays held until the handler has seen it.
+                        CCRefPtr<CCTouch> held = std::move(*it);
                         h.claimed.erase(it);
                         if (phase == kTouchEnded) {
                             h.delegate->ccTouchEnded(touch, event);
                         } else {
                             h.delegate->ccTouchCancelled(touch, event);
                         }
-                        touch->release();
+                        held.reset();
                     }
                 }
             }
             if (claimed) {
                 if (phase == kTouchBegan && std::find(m_withheld.begin(), m_withheld.end(), touch) == m_withheld.end()) {
-                    touch->retain();
-                    m_withheld.push_back(touch);
+                    m_withheld.emplace_back(touch);
                 }
                 remaining->removeObject(touch);
                 if (m_handlers[i].swallows) {
@@ -189,12 +187,13 @@ void CCTouchDispatcher::touches(CCSet* touchSet, CCEvent* event, TouchPhase phas
     }
 
     for (auto it = m_withheld.begin(); it != m_withheld.end();) {
-        CCTouch* touch = *it;
+        CCTouch* touch = it->get();
         if (touchSet->containsObject(touch)) {
             remaining->removeObject(touch);
             if (phase == kTouchEnded || phase == kTouchCancelled) {
+                CCRefPtr<CCTouch> held = std::move(*it);
                 it = m_withheld.erase(it);
-                touch->release();
+                held.reset();
                 continue;
             }
         }
@@ -208,14 +207,14 @@ void CCTouchDispatcher::touches(CCSet* touchSet, CCEvent* event, TouchPhase phas
                 continue;
             }
             switch (phase) {
-            case kTouchBegan: h.delegate->ccTouchesBegan(remaining, event); break;
-            case kTouchMoved: h.delegate->ccTouchesMoved(remaining, event); break;
-            case kTouchEnded: h.delegate->ccTouchesEnded(remaining, event); break;
-            case kTouchCancelled: h.delegate->ccTouchesCancelled(remaining, event); break;
+            case kTouchBegan: h.delegate->ccTouchesBegan(remaining.get(), event); break;
+            case kTouchMoved: h.delegate->ccTouchesMoved(remaining.get(), event); break;
+            case kTouchEnded: h.delegate->ccTouchesEnded(remaining.get(), event); break;
+            case kTouchCancelled: h.delegate->ccTouchesCancelled(remaining.get(), event); break;
             }
         }
     }
-    remaining->release();
+    remaining.reset();
 
     m_bLocked = wasLocked;
     if (!m_bLocked) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 #include <vector>
 
@@ -24,7 +25,7 @@ enum TouchPhase { kTouchBegan, kTouchMoved, kTouchEnded, kTouchCancelled };
 
 class CCTouchDispatcher : public CCObject {
 public:
-    CCTouchDispatcher() = default;
+    CCTouchDispatcher();
     ~CCTouchDispatcher() override;
 
     void addStandardDelegate(CCTouchDelegate* delegate, int priority);
@@ -47,12 +48,14 @@ public:
 
 private:
     struct Handler {
+        // Not retained: a layer (a menu is one) removes itself on exit and in
+        // its destructor, and a removed handler is never called again.
         CCTouchDelegate* delegate;
         int priority;
         unsigned long order;
         bool targeted;
         bool swallows;
-        std::vector<CCTouch*> claimed; // retained
+        std::vector<CCRefPtr<CCTouch>> claimed;
         bool removed;
     };
     void touches(CCSet* touches, CCEvent* event, TouchPhase phase);
@@ -64,7 +67,7 @@ private:
     std::vector<Handler> m_toAdd;
     // Touches some targeted delegate claimed at their start: withheld from
     // the standard delegates for their whole life, even once the claimer is gone.
-    std::vector<CCTouch*> m_withheld;
+    std::vector<CCRefPtr<CCTouch>> m_withheld;
     unsigned long m_nextOrder = 0;
     unsigned long m_dispatchCount = 0;
     bool m_bDispatchEvents = true;

@@ -11,10 +11,7 @@ namespace cc {
 
 CCAtlasNode::CCAtlasNode() : m_tBlendFunc(ccBlendFuncAlpha()) {}
 
-CCAtlasNode::~CCAtlasNode()
-{
-    CC_SAFE_RELEASE(m_pTextureAtlas);
-}
+CCAtlasNode::~CCAtlasNode() = default;
 
 bool CCAtlasNode::initWithTileFile(const char* tileFile, unsigned int tileWidth, unsigned int tileHeight,
                                    unsigned int itemsToRender)
@@ -31,9 +28,7 @@ bool CCAtlasNode::initWithTexture(CCTexture2D* texture, unsigned int tileWidth, 
     if (tileWidth == 0 || tileHeight == 0) return false;
     CCTextureAtlas* atlas = CCTextureAtlas::createWithTexture(texture, itemsToRender);
     if (!atlas) return false;
-    atlas->retain();
-    CC_SAFE_RELEASE(m_pTextureAtlas);
-    m_pTextureAtlas = atlas;
+    m_pTextureAtlas.reset(atlas);
     m_uItemWidth = tileWidth;
     m_uItemHeight = tileHeight;
     m_uItemsPerRow = texture->getPixelsWide() / tileWidth;

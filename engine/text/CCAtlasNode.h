@@ -3,6 +3,7 @@
 // no texture atlas and draws nothing. Which cells to show is the subclass's.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
 #include "scene/CCNodeRGBA.h"
 
@@ -26,7 +27,7 @@ public:
     virtual void updateAtlasValues() {}
     void draw() override;
 
-    CCTextureAtlas* getTextureAtlas() const { return m_pTextureAtlas; }
+    CCTextureAtlas* getTextureAtlas() const { return m_pTextureAtlas.get(); }
     CCTexture2D* getTexture() const;
     unsigned int getQuadsToDraw() const;
     unsigned int getItemWidth() const { return m_uItemWidth; }
@@ -39,7 +40,7 @@ public:
     const ccBlendFunc& getBlendFunc() const { return m_tBlendFunc; }
 
 protected:
-    CCTextureAtlas* m_pTextureAtlas = nullptr; // retained
+    CCRefPtr<CCTextureAtlas> m_pTextureAtlas;
     unsigned int m_uItemWidth = 0;
     unsigned int m_uItemHeight = 0;
     unsigned int m_uItemsPerRow = 0;

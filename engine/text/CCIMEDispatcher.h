@@ -58,7 +58,7 @@ private:
     void tellWindow(bool active);
 
     std::vector<CCIMEDelegate*> m_delegates; // not retained: delegates unregister themselves
-    CCIMEDelegate* m_pAttached = nullptr;
+    CCIMEDelegate* m_pAttached = nullptr; // not retained: cleared when that delegate unregisters
     std::function<void(bool)> m_listener;
 };
 

@@ -52,10 +52,7 @@ CCLabelBMFont* CCLabelBMFont::create(const char* text, const char* fntFile, floa
 
 CCLabelBMFont::CCLabelBMFont() : m_tBlendFunc(ccBlendFuncAlpha()) {}
 
-CCLabelBMFont::~CCLabelBMFont()
-{
-    CC_SAFE_RELEASE(m_pAtlas);
-}
+CCLabelBMFont::~CCLabelBMFont() = default;
 
 bool CCLabelBMFont::init()
 {
@@ -64,7 +61,7 @@ bool CCLabelBMFont::init()
 
 void CCLabelBMFont::dropFont()
 {
-    CC_SAFE_RELEASE_NULL(m_pAtlas);
+    m_pAtlas.reset();
     m_config = CCBMFontConfiguration();
 }
 
@@ -90,8 +87,7 @@ bool CCLabelBMFont::initWithString(const char* text, const char* fntFile, float 
             ok = atlas != nullptr;
             if (ok) {
                 m_config = config;
-                m_pAtlas = atlas;
-                m_pAtlas->retain();
+                m_pAtlas.reset(atlas);
             }
         }
     }

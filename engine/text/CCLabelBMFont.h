@@ -3,6 +3,7 @@
 // and drawn as quads of one texture. Parsing is CCBMFontConfiguration's.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
 #include "scene/CCNodeRGBA.h"
 #include "text/CCBMFontConfiguration.h"
@@ -41,7 +42,7 @@ public:
     void draw() override;
     // Glyph quads laid out for the current string (what one draw sends).
     unsigned int getQuadCount() const;
-    const CCTextureAtlas* getTextureAtlas() const { return m_pAtlas; }
+    const CCTextureAtlas* getTextureAtlas() const { return m_pAtlas.get(); }
     bool hasFont() const { return m_pAtlas != nullptr; }
     void setBlendFunc(const ccBlendFunc& blend)
     {
@@ -56,7 +57,7 @@ private:
     std::string m_sString;
     std::string m_sFntFile;
     CCBMFontConfiguration m_config;
-    CCTextureAtlas* m_pAtlas = nullptr; // retained; null while there is no font
+    CCRefPtr<CCTextureAtlas> m_pAtlas; // null while there is no font
     float m_fWidth = -1.0f;
     CCTextAlignment m_eAlignment = kCCTextAlignmentLeft;
     CCPoint m_tImageOffset;

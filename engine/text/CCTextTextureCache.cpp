@@ -24,7 +24,7 @@ CCTexture2D* CCTextTextureCache::textureFor(TTF_Font* font, const std::string& t
 {
     const Key key(font, text, dimensions.width, dimensions.height, static_cast<int>(hAlign), static_cast<int>(vAlign));
     auto found = m_textures.find(key);
-    if (found != m_textures.end()) return found->second;
+    if (found != m_textures.end()) return found->second.get();
     CCTextImage image;
     ccRenderText(font, text, dimensions, hAlign, vAlign, image);
     if (image.width == 0) return nullptr;
@@ -32,7 +32,7 @@ CCTexture2D* CCTextTextureCache::textureFor(TTF_Font* font, const std::string& t
     texture->excludeFromLiveCount();
     texture->initWithPixels(std::move(image.rgba), image.width, image.height);
     texture->setPath("<label>");
-    m_textures.emplace(key, texture);
+    m_textures.emplace(key, CCRefPtr<CCTexture2D>::adopt(texture));
     return texture;
 }
 
@@ -40,7 +40,6 @@ void CCTextTextureCache::removeUnusedTextures()
 {
     for (auto it = m_textures.begin(); it != m_textures.end();) {
         if (it->second->isSingleReference()) {
-            it->second->release();
             it = m_textures.erase(it);
         } else {
             ++it;

@@ -5,6 +5,7 @@
 // the texts no label shows any more. Laying text out is CCTextLayout's.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
 #include "base/CCGeometry.h"
 
@@ -34,7 +35,7 @@ public:
 private:
     CCTextTextureCache() = default;
     using Key = std::tuple<const TTF_Font*, std::string, float, float, int, int>;
-    std::map<Key, CCTexture2D*> m_textures; // retained
+    std::map<Key, CCRefPtr<CCTexture2D>> m_textures;
 };
 
 } // namespace cc

@@ -25,17 +25,12 @@ bool CCTextureAtlas::initWithTexture(CCTexture2D* texture, unsigned int capacity
     return true;
 }
 
-CCTextureAtlas::~CCTextureAtlas()
-{
-    CC_SAFE_RELEASE(m_pTexture);
-}
+CCTextureAtlas::~CCTextureAtlas() = default;
 
 void CCTextureAtlas::setTexture(CCTexture2D* texture)
 {
     if (texture == m_pTexture) return;
-    CC_SAFE_RETAIN(texture);
-    CC_SAFE_RELEASE(m_pTexture);
-    m_pTexture = texture;
+    m_pTexture.reset(texture);
 }
 
 void CCTextureAtlas::addQuad(const CCRect& where, const CCRect& region)
@@ -68,7 +63,7 @@ void CCTextureAtlas::drawQuads(CCRenderer* renderer, const ccBlendFunc& blend, c
         v.b = color.b;
         v.a = opacity;
     }
-    renderer->drawQuads(m_pTexture, blend, m_scratch.data(), m_scratch.size() / 4);
+    renderer->drawQuads(m_pTexture.get(), blend, m_scratch.data(), m_scratch.size() / 4);
 }
 
 } // namespace cc

@@ -3,6 +3,7 @@
 // quads is theirs.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "base/CCGeometry.h"
 #include "base/CCObject.h"
 #include "base/ccTypes.h"
@@ -21,7 +22,7 @@ public:
     bool initWithTexture(CCTexture2D* texture, unsigned int capacity);
     ~CCTextureAtlas() override;
 
-    CCTexture2D* getTexture() const { return m_pTexture; }
+    CCTexture2D* getTexture() const { return m_pTexture.get(); }
     void setTexture(CCTexture2D* texture);
 
     void removeAllQuads() { m_quads.clear(); }
@@ -37,7 +38,7 @@ public:
                    const ccColor3B& color, GLubyte opacity);
 
 private:
-    CCTexture2D* m_pTexture = nullptr; // retained
+    CCRefPtr<CCTexture2D> m_pTexture;
     std::vector<ccV3F_C4B_T2F> m_quads;
     std::vector<ccV3F_C4B_T2F> m_scratch;
 };

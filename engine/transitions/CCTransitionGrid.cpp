@@ -17,10 +17,9 @@ const float kEyeDistanceInHeights = 2.0f;
 const GLubyte kBackShade = 170;
 } // namespace
 
-CCTransitionGrid::~CCTransitionGrid()
-{
-    CC_SAFE_RELEASE(m_pTexture);
-}
+// Out of line: the texture pointer needs CCTexture2D complete.
+CCTransitionGrid::CCTransitionGrid() = default;
+CCTransitionGrid::~CCTransitionGrid() = default;
 
 bool CCTransitionGrid::capture(CCRenderer* renderer, CCNode* scene)
 {
@@ -28,16 +27,17 @@ bool CCTransitionGrid::capture(CCRenderer* renderer, CCNode* scene)
     const int w = renderer->getFramebufferWidth(), h = renderer->getFramebufferHeight();
     if (!m_pTexture || static_cast<int>(m_pTexture->getPixelsWide()) != w ||
         static_cast<int>(m_pTexture->getPixelsHigh()) != h) {
-        CC_SAFE_RELEASE_NULL(m_pTexture);
-        m_pTexture = new CCTexture2D();
+        // The old texture goes before the new one is made.
+        m_pTexture.reset();
+        m_pTexture = CCRefPtr<CCTexture2D>::adopt(new CCTexture2D());
         m_pTexture->excludeFromLiveCount();
         if (!m_pTexture->initAsRenderTarget(w, h)) {
-            CC_SAFE_RELEASE_NULL(m_pTexture);
+            m_pTexture.reset();
             return false;
         }
     }
     m_pCaptured = nullptr;
-    if (!renderer->pushRenderTarget(m_pTexture)) return false;
+    if (!renderer->pushRenderTarget(m_pTexture.get())) return false;
     scene->visit();
     renderer->popRenderTarget();
     m_pCaptured = scene;
@@ -65,7 +65,7 @@ void CCTransitionGrid::drawFlat(CCRenderer* renderer)
         quad[i].u = (i % 2) ? 1.0f : 0.0f;
         quad[i].v = (i >= 2) ? 1.0f : 0.0f;
     }
-    renderer->drawQuads(m_pTexture, ccBlendFuncAlpha(), quad, 1);
+    renderer->drawQuads(m_pTexture.get(), ccBlendFuncAlpha(), quad, 1);
 }
 
 void CCTransitionGrid::drawWarped(CCRenderer* renderer, int cols, int rows,
@@ -111,7 +111,7 @@ void CCTransitionGrid::drawWarped(CCRenderer* renderer, int cols, int rows,
     const bool depth = renderer->isDepthTest();
     renderer->setDepthTest(true);
     renderer->clearDepth();
-    renderer->drawTriangles(m_pTexture, ccBlendFuncAlpha(), triangles.data(), triangles.size());
+    renderer->drawTriangles(m_pTexture.get(), ccBlendFuncAlpha(), triangles.data(), triangles.size());
     renderer->setDepthTest(depth);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/CCGeometry.h"
+#include "base/CCRefPtr.h"
 
 #include <functional>
 
@@ -20,7 +21,7 @@ struct GridVertex3D {
 
 class CCTransitionGrid {
 public:
-    CCTransitionGrid() = default;
+    CCTransitionGrid();
     ~CCTransitionGrid();
     CCTransitionGrid(const CCTransitionGrid&) = delete;
     CCTransitionGrid& operator=(const CCTransitionGrid&) = delete;
@@ -40,7 +41,7 @@ public:
                     const std::function<GridVertex3D(float x, float y)>& lift);
 
 private:
-    CCTexture2D* m_pTexture = nullptr; // owned
+    CCRefPtr<CCTexture2D> m_pTexture;
     const CCNode* m_pCaptured = nullptr; // the scene the texture shows (not retained)
 };
 

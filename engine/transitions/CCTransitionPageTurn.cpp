@@ -76,7 +76,7 @@ void CCTransitionPageTurn::visit()
     // The moving page is drawn into a texture again only when something on
     // it changed. The page that stays lies flat under it: drawn as it is, it
     // costs what drawing a texture of it would, without making one first.
-    if (!moving.captureIfStale(renderer, m_bBack ? m_pInScene : m_pOutScene, CCDirector::needsRedraw())) {
+    if (!moving.captureIfStale(renderer, (m_bBack ? m_pInScene : m_pOutScene).get(), CCDirector::needsRedraw())) {
         CCTransitionScene::visit();
         return;
     }

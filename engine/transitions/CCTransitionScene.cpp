@@ -22,8 +22,9 @@ CCTransitionScene::CCTransitionScene() = default;
 
 CCTransitionScene::~CCTransitionScene()
 {
-    CC_SAFE_RELEASE(m_pInScene);
-    CC_SAFE_RELEASE(m_pOutScene);
+    // The incoming scene is let go first, as it always was.
+    m_pInScene.reset();
+    m_pOutScene.reset();
 }
 
 bool CCTransitionScene::initWithDuration(float duration, CCScene* scene)
@@ -39,11 +40,9 @@ bool CCTransitionScene::initWithDuration(float duration, CCScene* scene)
         return false;
     }
     m_fDuration = duration > 0 ? duration : 0;
-    m_pInScene = scene;
-    m_pInScene->retain();
+    m_pInScene.reset(scene);
     // Without a running scene the transition starts from an empty one.
-    m_pOutScene = running ? running : CCScene::create();
-    m_pOutScene->retain();
+    m_pOutScene.reset(running ? running : CCScene::create());
     return true;
 }
 
@@ -84,7 +83,7 @@ void CCTransitionScene::finish()
     m_pInScene->onEnterTransitionDidFinish();
     CCDirector* director = CCDirector::sharedDirector();
     director->getTouchDispatcher()->setDispatchEvents(true);
-    director->transitionFinished(m_pInScene);
+    director->transitionFinished(m_pInScene.get());
 }
 
 void CCTransitionScene::onExit()

@@ -6,6 +6,7 @@
 // No touches are dispatched while it runs.
 #pragma once
 
+#include "base/CCRefPtr.h"
 #include "scene/CCScene.h"
 
 namespace cc {
@@ -36,8 +37,8 @@ public:
 
     // Ends the transition now (also reached when the duration is over).
     void finish();
-    CCScene* getInScene() const { return m_pInScene; }
-    CCScene* getOutScene() const { return m_pOutScene; }
+    CCScene* getInScene() const { return m_pInScene.get(); }
+    CCScene* getOutScene() const { return m_pOutScene.get(); }
     float getDuration() const { return m_fDuration; }
     // 0 at the start, 1 at the end.
     float getProgress() const { return m_fProgress; }
@@ -51,8 +52,8 @@ protected:
     // Whether the incoming scene is drawn above the outgoing one by visit().
     bool m_bIsInSceneOnTop = true;
 
-    CCScene* m_pInScene = nullptr;  // retained
-    CCScene* m_pOutScene = nullptr; // retained
+    CCRefPtr<CCScene> m_pInScene;
+    CCRefPtr<CCScene> m_pOutScene;
     float m_fDuration = 0;
     float m_fElapsed = 0;
     float m_fProgress = 0;

@@ -72,7 +72,7 @@ void CCTransitionZoomFlipY::visit()
     float angle, zoom;
     bool incoming;
     pose(m_fProgress, angle, zoom, incoming);
-    CCScene* shown = incoming ? m_pInScene : m_pOutScene;
+    CCScene* shown = (incoming ? m_pInScene : m_pOutScene).get();
     if (!m_grid.captureIfStale(renderer, shown, CCDirector::needsRedraw())) {
         CCTransitionScene::visit();
         return;

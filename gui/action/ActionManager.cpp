@@ -34,15 +34,14 @@ void ActionManager::purgeActionManager()
 
 ActionManager::ActionManager()
 {
-    m_pAnimationsByFile = CCDictionary::create();
-    m_pAnimationsByFile->retain();
+    m_pAnimationsByFile.reset(CCDictionary::create());
     // A process-wide service, like the engine caches: not a leak of any screen.
     // What it stores is counted, so a screen's animations left behind show.
     excludeFromLiveCount();
     m_pAnimationsByFile->excludeFromLiveCount();
 }
 
-ActionManager::~ActionManager() { CC_SAFE_RELEASE_NULL(m_pAnimationsByFile); }
+ActionManager::~ActionManager() = default;
 
 std::string ActionManager::fileKey(const char* path)
 {

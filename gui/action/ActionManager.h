@@ -9,6 +9,7 @@
 #include <json/value.h>
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 namespace cc {
 
@@ -48,7 +49,7 @@ public:
 private:
     ActionManager();
 
-    CCDictionary* m_pAnimationsByFile = nullptr; // retained; file name -> CCArray
+    CCRefPtr<CCDictionary> m_pAnimationsByFile; // file name -> CCArray
     std::map<std::string, Json::Value> m_sectionsByFile;
 };
 

@@ -76,8 +76,7 @@ ActionNode* ActionNode::create()
 
 bool ActionNode::init()
 {
-    m_pFramesByKind = CCArray::createWithCapacity(static_cast<unsigned int>(m_kindCount));
-    m_pFramesByKind->retain();
+    m_pFramesByKind.reset(CCArray::createWithCapacity(static_cast<unsigned int>(m_kindCount)));
     for (int kind = 0; kind < m_kindCount; ++kind) m_pFramesByKind->addObject(CCArray::create());
     return true;
 }
@@ -87,8 +86,8 @@ ActionNode::~ActionNode()
     // The track owns what it started: an animation still running when its
     // store goes away stops rather than play on without an owner.
     dropPlayingAction();
-    CC_SAFE_RELEASE_NULL(m_pSpawnAction);
-    CC_SAFE_RELEASE_NULL(m_pFramesByKind);
+    // The spawn goes before the frames, as it always did.
+    m_pSpawnAction.reset();
 }
 
 void ActionNode::addFrame(ActionFrame* frame)
@@ -154,10 +153,9 @@ CCAction* ActionNode::buildAction()
     // A rebuilt track forgets what it played before: the old playing action
     // holds the old spawn, so both go, and later play/stop see neither.
     dropPlayingAction();
-    CC_SAFE_RELEASE_NULL(m_pSpawnAction);
-    m_pSpawnAction = CCSpawn::create(kinds);
-    CC_SAFE_RETAIN(m_pSpawnAction);
-    return m_pSpawnAction;
+    m_pSpawnAction.reset(); // the old spawn goes before the new one is made
+    m_pSpawnAction.reset(CCSpawn::create(kinds));
+    return m_pSpawnAction.get();
 }
 
 void ActionNode::play(bool loop)
@@ -165,26 +163,25 @@ void ActionNode::play(bool loop)
     if (!m_pBoundObject || !m_pSpawnAction) return;
     // Replaying restarts: the old run shares the spawn, so it must stop first.
     dropPlayingAction();
-    CCActionInterval* spawn = static_cast<CCActionInterval*>(m_pSpawnAction);
+    CCActionInterval* spawn = static_cast<CCActionInterval*>(m_pSpawnAction.get());
     if (loop) {
-        m_pPlayingAction = CCRepeatForever::create(spawn);
+        m_pPlayingAction.reset(CCRepeatForever::create(spawn));
     } else {
-        m_pPlayingAction = CCSequence::create(CCArray::create(spawn, nullptr));
+        m_pPlayingAction.reset(CCSequence::create(CCArray::create(spawn, nullptr)));
     }
-    CC_SAFE_RETAIN(m_pPlayingAction);
     startAction();
 }
 
 void ActionNode::stop()
 {
     CCNode* node = getTargetNode();
-    if (node && m_pPlayingAction) node->stopAction(m_pPlayingAction);
+    if (node && m_pPlayingAction) node->stopAction(m_pPlayingAction.get());
 }
 
 void ActionNode::startAction()
 {
     CCNode* node = getTargetNode();
-    if (node && m_pPlayingAction) node->runAction(m_pPlayingAction);
+    if (node && m_pPlayingAction) node->runAction(m_pPlayingAction.get());
 }
 
 void ActionNode::dropPlayingAction()
@@ -192,8 +189,8 @@ void ActionNode::dropPlayingAction()
     if (!m_pPlayingAction) return;
     // Its target is only set while the engine runs it, and the engine clears
     // it when the node goes, so this never reaches a destroyed node.
-    if (CCNode* running = m_pPlayingAction->getTarget()) running->stopAction(m_pPlayingAction);
-    CC_SAFE_RELEASE_NULL(m_pPlayingAction);
+    if (CCNode* running = m_pPlayingAction->getTarget()) running->stopAction(m_pPlayingAction.get());
+    m_pPlayingAction.reset();
 }
 
 void ActionNode::applyFrame(float duration, float progress, ActionFrame* frame)

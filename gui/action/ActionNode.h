@@ -6,6 +6,7 @@
 #include <json/value.h>
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 #include "gui/action/ActionFrame.h"
 
 namespace cc {
@@ -49,8 +50,8 @@ public:
     void setActionTag(int tag) { m_actionTag = tag; }
     int getActionTag() const { return m_actionTag; }
     UIWidget* getBoundObject() const { return m_pBoundObject; }
-    CCAction* getSpawnAction() const { return m_pSpawnAction; }
-    CCAction* getPlayingAction() const { return m_pPlayingAction; }
+    CCAction* getSpawnAction() const { return m_pSpawnAction.get(); }
+    CCAction* getPlayingAction() const { return m_pPlayingAction.get(); }
     // True while the playing action is handed to the engine and not finished.
     bool isPlaying() const;
 
@@ -64,10 +65,12 @@ private:
 
     float m_unitTime = 0.1f;               // seconds per frame step
     int m_actionTag = 0;
-    UIWidget* m_pBoundObject = nullptr;    // not retained
-    CCAction* m_pSpawnAction = nullptr;    // retained
-    CCAction* m_pPlayingAction = nullptr;  // retained
-    CCArray* m_pFramesByKind = nullptr;    // retained; one CCArray per kind
+    // Not retained: the screen whose tree holds the widget drops the stored
+    // animations (releaseUiSingletons) when it goes.
+    UIWidget* m_pBoundObject = nullptr;
+    CCRefPtr<CCAction> m_pSpawnAction;
+    CCRefPtr<CCAction> m_pPlayingAction;
+    CCRefPtr<CCArray> m_pFramesByKind; // one CCArray per kind
     int m_kindCount = kActionFrameKindCount;
 };
 

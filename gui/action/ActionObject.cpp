@@ -20,12 +20,11 @@ ActionObject* ActionObject::create()
 
 bool ActionObject::init()
 {
-    m_pNodes = CCArray::create();
-    m_pNodes->retain();
+    m_pNodes.reset(CCArray::create());
     return true;
 }
 
-ActionObject::~ActionObject() { CC_SAFE_RELEASE_NULL(m_pNodes); }
+ActionObject::~ActionObject() = default;
 
 void ActionObject::readFromJson(const Json::Value* animation, CCObject* root)
 {
@@ -54,18 +53,18 @@ void ActionObject::addNode(ActionNode* node)
 
 void ActionObject::play()
 {
-    for (unsigned int i = 0; i < m_pNodes->count(); ++i) nodeAt(m_pNodes, i)->play(m_loop);
+    for (unsigned int i = 0; i < m_pNodes->count(); ++i) nodeAt(m_pNodes.get(), i)->play(m_loop);
 }
 
 void ActionObject::stop()
 {
-    for (unsigned int i = 0; i < m_pNodes->count(); ++i) nodeAt(m_pNodes, i)->stop();
+    for (unsigned int i = 0; i < m_pNodes->count(); ++i) nodeAt(m_pNodes.get(), i)->stop();
 }
 
 bool ActionObject::isPlaying() const
 {
     for (unsigned int i = 0; i < m_pNodes->count(); ++i)
-        if (nodeAt(m_pNodes, i)->isPlaying()) return true;
+        if (nodeAt(m_pNodes.get(), i)->isPlaying()) return true;
     return false;
 }
 
@@ -73,7 +72,7 @@ void ActionObject::setUnitTime(float seconds)
 {
     m_unitTime = seconds;
     for (unsigned int i = 0; i < m_pNodes->count(); ++i) {
-        ActionNode* node = nodeAt(m_pNodes, i);
+        ActionNode* node = nodeAt(m_pNodes.get(), i);
         node->setUnitTime(seconds);
         node->buildAction();
     }

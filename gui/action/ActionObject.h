@@ -8,6 +8,7 @@
 #include <json/value.h>
 
 #include "base/CCObject.h"
+#include "base/CCRefPtr.h"
 
 namespace cc {
 
@@ -37,7 +38,7 @@ public:
     // Gives every track the new step length and rebuilds it.
     void setUnitTime(float seconds);
     // The tracks, in file order.
-    CCArray* getNodes() const { return m_pNodes; }
+    CCArray* getNodes() const { return m_pNodes.get(); }
     void addNode(ActionNode* node);
 
 protected:
@@ -45,7 +46,7 @@ protected:
     bool init();
 
 private:
-    CCArray* m_pNodes = nullptr; // retained; ActionNode
+    CCRefPtr<CCArray> m_pNodes; // ActionNode
     std::string m_name;
     bool m_loop = false;
     float m_unitTime = 0.1f;     // seconds per frame step

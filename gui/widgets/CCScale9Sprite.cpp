@@ -27,18 +27,12 @@ const int kZCentre = 0, kZEdge = 1, kZCorner = 2;
 
 bool isZeroRect(const CCRect& r) { return r.equals(CCRectZero); }
 
-// A cell sprite owned by the nine-slice sprite (one reference, not autoreleased).
-CCSprite* makeCell(CCTexture2D* texture, const CCRect& rect, bool rotated)
+// A cell sprite owned by the nine-slice sprite (its one reference, not autoreleased).
+CCRefPtr<CCSprite> makeCell(CCTexture2D* texture, const CCRect& rect, bool rotated)
 {
-    CCSprite* cell = new CCSprite();
+    CCRefPtr<CCSprite> cell = CCRefPtr<CCSprite>::adopt(new CCSprite());
     cell->initWithTexture(texture, rect, rotated);
     return cell;
-}
-
-void releaseCell(CCSprite*& cell)
-{
-    if (cell) cell->release();
-    cell = nullptr;
 }
 } // namespace
 
@@ -58,22 +52,21 @@ CCScale9Sprite::CCScale9Sprite() {}
 
 CCScale9Sprite::~CCScale9Sprite()
 {
+    // The cells go in their order; the batch follows after this body.
     releaseCells();
-    if (m_scale9Image) m_scale9Image->release();
-    m_scale9Image = nullptr;
 }
 
 void CCScale9Sprite::releaseCells()
 {
-    releaseCell(m_topLeft);
-    releaseCell(m_top);
-    releaseCell(m_topRight);
-    releaseCell(m_left);
-    releaseCell(m_centre);
-    releaseCell(m_right);
-    releaseCell(m_bottomLeft);
-    releaseCell(m_bottom);
-    releaseCell(m_bottomRight);
+    m_topLeft.reset();
+    m_top.reset();
+    m_topRight.reset();
+    m_left.reset();
+    m_centre.reset();
+    m_right.reset();
+    m_bottomLeft.reset();
+    m_bottom.reset();
+    m_bottomRight.reset();
 }
 
 bool CCScale9Sprite::init()
@@ -159,9 +152,7 @@ bool CCScale9Sprite::rebuildSlices(CCSpriteBatchNode* batch, const CCRect& rectI
     releaseCells();
 
     if (batch != m_scale9Image) {
-        batch->retain();
-        if (m_scale9Image) m_scale9Image->release();
-        m_scale9Image = batch;
+        m_scale9Image.reset(batch);
     }
     m_scale9Image->removeAllChildrenWithCleanup(true);
 
@@ -209,26 +200,26 @@ bool CCScale9Sprite::rebuildSlices(CCSpriteBatchNode* batch, const CCRect& rectI
     }
 
     m_centre = makeCell(texture, centreBounds, rotated);
-    m_scale9Image->addChild(m_centre, kZCentre, kTagCentre);
+    m_scale9Image->addChild(m_centre.get(), kZCentre, kTagCentre);
     m_top = makeCell(texture, topBounds, rotated);
-    m_scale9Image->addChild(m_top, kZEdge, kTagTop);
+    m_scale9Image->addChild(m_top.get(), kZEdge, kTagTop);
     m_bottom = makeCell(texture, bottomBounds, rotated);
-    m_scale9Image->addChild(m_bottom, kZEdge, kTagBottom);
+    m_scale9Image->addChild(m_bottom.get(), kZEdge, kTagBottom);
     m_left = makeCell(texture, leftBounds, rotated);
-    m_scale9Image->addChild(m_left, kZEdge, kTagLeft);
+    m_scale9Image->addChild(m_left.get(), kZEdge, kTagLeft);
     m_right = makeCell(texture, rightBounds, rotated);
-    m_scale9Image->addChild(m_right, kZEdge, kTagRight);
+    m_scale9Image->addChild(m_right.get(), kZEdge, kTagRight);
     m_topLeft = makeCell(texture, topLeftBounds, rotated);
-    m_scale9Image->addChild(m_topLeft, kZCorner, kTagTopLeft);
+    m_scale9Image->addChild(m_topLeft.get(), kZCorner, kTagTopLeft);
     m_topRight = makeCell(texture, topRightBounds, rotated);
-    m_scale9Image->addChild(m_topRight, kZCorner, kTagTopRight);
+    m_scale9Image->addChild(m_topRight.get(), kZCorner, kTagTopRight);
     m_bottomLeft = makeCell(texture, bottomLeftBounds, rotated);
-    m_scale9Image->addChild(m_bottomLeft, kZCorner, kTagBottomLeft);
+    m_scale9Image->addChild(m_bottomLeft.get(), kZCorner, kTagBottomLeft);
     m_bottomRight = makeCell(texture, bottomRightBounds, rotated);
-    m_scale9Image->addChild(m_bottomRight, kZCorner, kTagBottomRight);
+    m_scale9Image->addChild(m_bottomRight.get(), kZCorner, kTagBottomRight);
 
     setContentSize(m_originalSize);
-    addChild(m_scale9Image);
+    addChild(m_scale9Image.get());
 
     // A rebuild keeps the tint the sprite had.
     if (m_spritesGenerated) {
@@ -257,7 +248,7 @@ void CCScale9Sprite::setCapInsets(const CCRect& capInsets)
 {
     if (!m_scale9Image) return;
     const CCSize contentSize = m_obContentSize;
-    rebuildSlices(m_scale9Image, m_spriteRect, m_spriteFrameRotated, capInsets);
+    rebuildSlices(m_scale9Image.get(), m_spriteRect, m_spriteFrameRotated, capInsets);
     setContentSize(contentSize);
 }
 
@@ -293,8 +284,9 @@ void CCScale9Sprite::updatePositions()
     const float leftWidth = m_bottomLeft->getContentSize().width;
     const float bottomHeight = m_bottomLeft->getContentSize().height;
 
-    CCSprite* cells[9] = {m_bottomLeft, m_bottomRight, m_topLeft, m_topRight, m_left,
-                          m_right,      m_bottom,      m_top,     m_centre};
+    CCSprite* cells[9] = {m_bottomLeft.get(), m_bottomRight.get(), m_topLeft.get(),
+                          m_topRight.get(),   m_left.get(),        m_right.get(),
+                          m_bottom.get(),     m_top.get(),         m_centre.get()};
     for (CCSprite* cell : cells) cell->setAnchorPoint(CCPointZero);
 
     m_bottomLeft->setPosition(0, 0);
@@ -314,9 +306,9 @@ void CCScale9Sprite::updatePositions()
 
 CCSprite* CCScale9Sprite::cellAt(int row, int column) const
 {
-    CCSprite* const grid[3][3] = {{m_topLeft, m_top, m_topRight},
-                                  {m_left, m_centre, m_right},
-                                  {m_bottomLeft, m_bottom, m_bottomRight}};
+    CCSprite* const grid[3][3] = {{m_topLeft.get(), m_top.get(), m_topRight.get()},
+                                  {m_left.get(), m_centre.get(), m_right.get()},
+                                  {m_bottomLeft.get(), m_bottom.get(), m_bottomRight.get()}};
     if (row < 0 || row > 2 || column < 0 || column > 2) return nullptr;
     return grid[row][column];
 }
@@ -358,21 +350,21 @@ void CCScale9Sprite::setColor(const ccColor3B& color)
 {
     if (!m_scale9Image) return;
     m_colorUnmodified = color;
-    forEachCellOf(m_scale9Image, [&](CCRGBAProtocol* cell) { cell->setColor(color); });
+    forEachCellOf(m_scale9Image.get(), [&](CCRGBAProtocol* cell) { cell->setColor(color); });
 }
 
 void CCScale9Sprite::setOpacity(GLubyte opacity)
 {
     if (!m_scale9Image) return;
     m_opacity = opacity;
-    forEachCellOf(m_scale9Image, [&](CCRGBAProtocol* cell) { cell->setOpacity(opacity); });
+    forEachCellOf(m_scale9Image.get(), [&](CCRGBAProtocol* cell) { cell->setOpacity(opacity); });
 }
 
 void CCScale9Sprite::setOpacityModifyRGB(bool value)
 {
     if (!m_scale9Image) return;
     m_opacityModifiesRGB = value;
-    forEachCellOf(m_scale9Image, [&](CCRGBAProtocol* cell) { cell->setOpacityModifyRGB(value); });
+    forEachCellOf(m_scale9Image.get(), [&](CCRGBAProtocol* cell) { cell->setOpacityModifyRGB(value); });
 }
 
 void CCScale9Sprite::updateDisplayedColor(const ccColor3B& parentColor)

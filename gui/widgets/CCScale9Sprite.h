@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/CCGeometry.h"
+#include "base/CCRefPtr.h"
 #include "scene/CCNodeRGBA.h"
 
 namespace cc {
@@ -73,7 +74,7 @@ public:
     virtual void setSpriteFrame(CCSpriteFrame* frame);
 
     // ---- Read-back for tests and tools
-    CCSpriteBatchNode* getBatchNode() const { return m_scale9Image; }
+    CCSpriteBatchNode* getBatchNode() const { return m_scale9Image.get(); }
     const CCRect& getSpriteRect() const { return m_spriteRect; }
     bool isSpriteFrameRotated() const { return m_spriteFrameRotated; }
     bool arePositionsDirty() const { return m_positionsAreDirty; }
@@ -94,16 +95,16 @@ private:
     bool m_spriteFrameRotated = false;
     CCRect m_capInsetsInternal;
     bool m_positionsAreDirty = false;
-    CCSpriteBatchNode* m_scale9Image = nullptr; // retained
-    CCSprite* m_topLeft = nullptr;              // the nine cells: one reference each
-    CCSprite* m_top = nullptr;
-    CCSprite* m_topRight = nullptr;
-    CCSprite* m_left = nullptr;
-    CCSprite* m_centre = nullptr;
-    CCSprite* m_right = nullptr;
-    CCSprite* m_bottomLeft = nullptr;
-    CCSprite* m_bottom = nullptr;
-    CCSprite* m_bottomRight = nullptr;
+    CCRefPtr<CCSpriteBatchNode> m_scale9Image;
+    CCRefPtr<CCSprite> m_topLeft; // the nine cells
+    CCRefPtr<CCSprite> m_top;
+    CCRefPtr<CCSprite> m_topRight;
+    CCRefPtr<CCSprite> m_left;
+    CCRefPtr<CCSprite> m_centre;
+    CCRefPtr<CCSprite> m_right;
+    CCRefPtr<CCSprite> m_bottomLeft;
+    CCRefPtr<CCSprite> m_bottom;
+    CCRefPtr<CCSprite> m_bottomRight;
     bool m_opacityModifiesRGB = false;
     GLubyte m_opacity = 255;
     ccColor3B m_colorUnmodified = ccWHITE;

@@ -110,12 +110,12 @@ InnerContainer* InnerContainer::create()
 
 InnerContainer::~InnerContainer()
 {
-    if (InnerContainerNode* node = dynamic_cast<InnerContainerNode*>(m_pRenderNode)) node->forgetOwner();
+    if (InnerContainerNode* node = dynamic_cast<InnerContainerNode*>(m_pRenderNode.get())) node->forgetOwner();
 }
 
 const char* InnerContainer::getTypeName() { return "Layout"; }
 
-void InnerContainer::createRenderNode() { m_pRenderNode = InnerContainerNode::create(this); }
+void InnerContainer::createRenderNode() { m_pRenderNode.reset(InnerContainerNode::create(this)); }
 
 void InnerContainer::childrenMeeting(const CCRect& rect, std::vector<UIWidget*>& out, bool meeting)
 {

@@ -32,7 +32,7 @@ const char* UIButton::getTypeName() { return "Button"; }
 
 void UIButton::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     for (StateTexture& state : m_states) {
         state.renderer = textureload::createRenderer(false);
         m_pRenderNode->addChild(state.renderer, kTextureZOrder);

@@ -29,7 +29,7 @@ bool UICheckBox::init()
 
 void UICheckBox::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     // Added in part order, all at the default z-order: the cross draws over the box.
     for (CCSprite*& part : m_parts) {
         part = CCSprite::create();

@@ -78,6 +78,8 @@ private:
 
     CCSprite* m_parts[kPartCount] = {}; // owned by the render node
     bool m_selected = true;             // init makes it false
+    // Listeners' targets (the *Target members) are not retained: whoever sets
+    // a listener keeps its target alive while this widget can call it.
     CCObject* m_checkBoxTarget = nullptr;
     CheckBoxEventSelector m_checkBoxSelector = nullptr;
     TextureResType m_kinds[kPartCount] = {UI_TEX_TYPE_LOCAL, UI_TEX_TYPE_LOCAL, UI_TEX_TYPE_LOCAL, UI_TEX_TYPE_LOCAL,

@@ -22,7 +22,7 @@ const char* UIImageView::getTypeName() { return "ImageView"; }
 
 void UIImageView::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     m_imageRenderer = textureload::createRenderer(false);
     m_pRenderNode->addChild(m_imageRenderer);
 }

@@ -22,7 +22,7 @@ const char* UILabel::getTypeName() { return "Label"; }
 
 void UILabel::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     m_labelRenderer = CCLabelTTF::create();
     m_pRenderNode->addChild(m_labelRenderer);
 }

@@ -49,7 +49,7 @@ const char* UILabelAtlas::getTypeName() { return "LabelAtlase"; }
 
 void UILabelAtlas::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     m_atlasRenderer = UICCLabelAtlas::create();
     m_pRenderNode->addChild(m_atlasRenderer);
 }

@@ -27,7 +27,7 @@ const char* UILabelBMFont::getTypeName() { return "LabelBMFont"; }
 
 void UILabelBMFont::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     m_labelRenderer = CCLabelBMFont::create();
     m_pRenderNode->addChild(m_labelRenderer);
 }

@@ -31,7 +31,7 @@ const char* UILoadingBar::getTypeName() { return "LoadingBar"; }
 
 void UILoadingBar::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     m_barRenderer = textureload::createRenderer(false);
     m_barRenderer->setAnchorPoint(kLeftAnchor);
     m_pRenderNode->addChild(m_barRenderer);

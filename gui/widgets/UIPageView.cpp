@@ -16,14 +16,13 @@ UIPageView* UIPageView::create()
     return autoreleasedOrNull(view, view->init());
 }
 
-UIPageView::~UIPageView() { CC_SAFE_RELEASE_NULL(m_pages); }
+UIPageView::~UIPageView() = default;
 
 bool UIPageView::init()
 {
     if (!Layout::init()) return false;
-    m_pages = CCArray::create();
+    m_pages.reset(CCArray::create());
     if (!m_pages) return false;
-    m_pages->retain();
     setClippingEnabled(true);
     setUpdateEnabled(true);
     return true;
@@ -38,10 +37,11 @@ bool UIPageView::addChild(UIWidget* child) { return UIWidget::addChild(child); }
 bool UIPageView::removeChild(UIWidget* child)
 {
     if (!child || !m_pages || !m_pages->containsObject(child)) return false;
-    child->retain(); // the list and the child array each let go of it
+    // Held while the list and the child array each let go of it.
+    CCRefPtr<UIWidget> keepAlive(child);
     m_pages->removeObject(child);
     const bool removed = UIWidget::removeChild(child);
-    child->release();
+    keepAlive.reset();
     refreshEndPages();
     return removed;
 }

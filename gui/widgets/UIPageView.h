@@ -49,7 +49,7 @@ public:
     // Starts the snap to that page; out-of-range indexes are ignored.
     void scrollToPage(int index);
     int getCurPageIndex() const { return m_nCurPageIdx; }
-    CCArray* getPages() const { return m_pages; }
+    CCArray* getPages() const { return m_pages.get(); }
     bool isAutoScrolling() const { return m_bAutoScroll; }
 
     void setPageViewListener(CCObject* target, SEL_PageViewEvent selector);
@@ -65,7 +65,7 @@ private:
     void reportTurning();
 
     int m_nCurPageIdx = 0;
-    CCArray* m_pages = nullptr; // retained, retains its pages
+    CCRefPtr<CCArray> m_pages; // retains its pages
     int m_nTouchMoveDir = 0;    // 0 left, 1 right
     float m_fTouchStart = 0;
     float m_fTouchEnd = 0;
@@ -79,7 +79,9 @@ private:
     float m_fAutoScrollSpeed = 0;
     int m_nAutoScrollDir = 0; // 0 pages move left, 1 right
     float m_fChildFocusCancelDistance = kChildFocusCancelDistance;
-    CCObject* m_pPageViewTarget = nullptr; // listeners' targets are not retained
+    // Listeners' targets (the *Target members) are not retained: whoever sets
+    // a listener keeps its target alive while this widget can call it.
+    CCObject* m_pPageViewTarget = nullptr;
     SEL_PageViewEvent m_pPageViewSelector = nullptr;
     CCObject* m_pTurningTarget = nullptr;
     SEL_CallFuncO m_pTurningSelector = nullptr;

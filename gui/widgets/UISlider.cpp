@@ -33,7 +33,7 @@ const char* UISlider::getTypeName() { return "Slider"; }
 
 void UISlider::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     m_barRenderer = textureload::createRenderer(false);
     m_progressBarRenderer = textureload::createRenderer(false);
     m_progressBarRenderer->setAnchorPoint(kProgressAnchor);

@@ -105,6 +105,8 @@ private:
     std::string m_barFile, m_progressBarFile, m_ballNormalFile, m_ballPressedFile, m_ballDisabledFile;
     CCRect m_barCapInsets;
     CCRect m_progressBarCapInsets;
+    // Listeners' targets (the *Target members) are not retained: whoever sets
+    // a listener keeps its target alive while this widget can call it.
     CCObject* m_sliderTarget = nullptr;
     SliderEventSelector m_sliderSelector = nullptr;
     TextureResType m_barKind = UI_TEX_TYPE_LOCAL, m_progressBarKind = UI_TEX_TYPE_LOCAL,

@@ -143,7 +143,7 @@ const char* UITextField::getTypeName() { return "TextField"; }
 
 void UITextField::createRenderNode()
 {
-    m_pRenderNode = GUIRenderer::create();
+    m_pRenderNode.reset(GUIRenderer::create());
     m_textFieldRenderer = UICCTextField::create(kPlaceHolder, kFontName, kFontSize);
     if (!m_textFieldRenderer) {
         // No render node: the base's init reports it and the widget is not made.

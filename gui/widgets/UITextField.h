@@ -136,6 +136,8 @@ private:
     void tell(CCObject* target, SEL_CallFuncO selector, TextFieldEventKind kind);
 
     UICCTextField* m_textFieldRenderer = nullptr; // owned by the render node
+    // Listeners' targets (the *Target members) are not retained: whoever sets
+    // a listener keeps its target alive while this widget can call it.
     CCObject* m_textFieldTarget = nullptr;
     TextFieldEventSelector m_textFieldSelector = nullptr;
     CCObject* m_attachTarget = nullptr;

@@ -244,9 +244,9 @@ struct CountingWidget : UIWidget {
         CountingNode* node = new CountingNode();
         node->init();
         node->autorelease();
-        m_pRenderNode = node;
+        m_pRenderNode.reset(node);
     }
-    int visits() { return static_cast<CountingNode*>(m_pRenderNode)->visits; }
+    int visits() { return static_cast<CountingNode*>(m_pRenderNode.get())->visits; }
 };
 } // namespace
 
