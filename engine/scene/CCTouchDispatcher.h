@@ -8,6 +8,7 @@
 #pragma once
 
 #include "base/CCObject.h"
+#include "scene/CCTouchPhase.h"
 
 #include <vector>
 
@@ -19,8 +20,6 @@ class CCEvent;
 class CCTouchDelegate;
 
 static const int kCCMenuHandlerPriority = -128;
-
-enum TouchPhase { kTouchBegan, kTouchMoved, kTouchEnded, kTouchCancelled };
 
 class CCTouchDispatcher : public CCObject {
 public:
