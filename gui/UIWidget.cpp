@@ -432,8 +432,6 @@ void UIWidget::onTouchCancelled(const CCPoint&)
     notifyListener(kTouchCancelled);
 }
 
-void UIWidget::onTouchLongClicked(const CCPoint&) {}
-
 void UIWidget::interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& point)
 {
     if (m_pParent) m_pParent->interceptChildTouch(phase, sender, point);

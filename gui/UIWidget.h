@@ -82,7 +82,6 @@ public:
     virtual void onTouchMoved(const CCPoint& worldPoint);
     virtual void onTouchEnded(const CCPoint& worldPoint);
     virtual void onTouchCancelled(const CCPoint& worldPoint);
-    virtual void onTouchLongClicked(const CCPoint& worldPoint);
     virtual void setIgnoreSize(bool ignore);
     virtual CCNode* getRenderNode();
     // The node the widget itself owns and places (position, scale, colour);

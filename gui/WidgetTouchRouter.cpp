@@ -47,8 +47,7 @@ bool WidgetTouchRouter::pick(UIWidget* widget, const CCPoint& point)
 
 bool WidgetTouchRouter::onTouchBegan(CCTouch* touch)
 {
-    m_touchBeganPoint = touch->getLocation();
-    if (m_pRootWidget) pick(m_pRootWidget, m_touchBeganPoint);
+    if (m_pRootWidget) pick(m_pRootWidget, touch->getLocation());
     return m_pSelectedWidgets->count() > 0;
 }
 
@@ -70,26 +69,26 @@ void WidgetTouchRouter::letGo(std::vector<UIWidget*>& held)
 
 void WidgetTouchRouter::onTouchMoved(CCTouch* touch)
 {
-    m_touchMovedPoint = touch->getLocation();
+    const CCPoint point = touch->getLocation();
     std::vector<UIWidget*> held = holdSelection();
-    for (UIWidget* widget : held) widget->onTouchMoved(m_touchMovedPoint);
+    for (UIWidget* widget : held) widget->onTouchMoved(point);
     letGo(held);
 }
 
 void WidgetTouchRouter::onTouchEnded(CCTouch* touch)
 {
-    m_touchEndedPoint = touch->getLocation();
+    const CCPoint point = touch->getLocation();
     std::vector<UIWidget*> held = holdSelection();
-    for (UIWidget* widget : held) widget->onTouchEnded(m_touchEndedPoint);
+    for (UIWidget* widget : held) widget->onTouchEnded(point);
     m_pSelectedWidgets->removeAllObjects();
     letGo(held);
 }
 
 void WidgetTouchRouter::onTouchCancelled(CCTouch* touch)
 {
-    m_touchCanceledPoint = touch->getLocation();
+    const CCPoint point = touch->getLocation();
     std::vector<UIWidget*> held = holdSelection();
-    for (UIWidget* widget : held) widget->onTouchCancelled(m_touchCanceledPoint);
+    for (UIWidget* widget : held) widget->onTouchCancelled(point);
     m_pSelectedWidgets->removeAllObjects();
     letGo(held);
 }

@@ -21,7 +21,6 @@ public:
     WidgetTouchRouter& operator=(const WidgetTouchRouter&) = delete;
 
     void setRootWidget(UIWidget* root) { m_pRootWidget = root; }
-    UIWidget* getRootWidget() const { return m_pRootWidget; }
 
     // True when some widget took the touch.
     bool onTouchBegan(CCTouch* touch);
@@ -33,11 +32,6 @@ public:
     void dropSelection();
     CCArray* getSelectedWidgets() const { return m_pSelectedWidgets; }
 
-    const CCPoint& getTouchBeganPoint() const { return m_touchBeganPoint; }
-    const CCPoint& getTouchMovedPoint() const { return m_touchMovedPoint; }
-    const CCPoint& getTouchEndedPoint() const { return m_touchEndedPoint; }
-    const CCPoint& getTouchCanceledPoint() const { return m_touchCanceledPoint; }
-
 private:
     bool pick(UIWidget* widget, const CCPoint& point);
     // The selected widgets, each retained, so a listener that tears the tree
@@ -46,10 +40,6 @@ private:
     static void letGo(std::vector<UIWidget*>& held);
 
     CCArray* m_pSelectedWidgets = nullptr; // retained, retains its widgets
-    CCPoint m_touchBeganPoint;
-    CCPoint m_touchMovedPoint;
-    CCPoint m_touchEndedPoint;
-    CCPoint m_touchCanceledPoint;
     UIWidget* m_pRootWidget = nullptr; // not retained; the layer owns it
 };
 

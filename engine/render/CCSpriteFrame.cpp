@@ -55,11 +55,4 @@ void CCSpriteFrame::setTexture(CCTexture2D* texture)
     m_pTexture = texture;
 }
 
-CCObject* CCSpriteFrame::copyWithZone(CCZone*)
-{
-    CCSpriteFrame* copy = new CCSpriteFrame();
-    copy->initWithTexture(m_pTexture, m_obRect, m_bRotated, m_obOffset, m_obOriginalSize);
-    return copy;
-}
-
 } // namespace cc
