@@ -18,7 +18,7 @@ const CCPoint kTouchPoint(5, 5);
 
 int taps = 0;
 struct Counter : CCObject {
-    void onTouch(CCObject*, TouchEventKind) { ++taps; }
+    void onTouch(CCObject*, TouchPhase) { ++taps; }
 };
 
 void BM_WidgetTouchDown(benchmark::State& state)

@@ -61,7 +61,7 @@ public:
     void returnToMainMenu(cc::CCObject* sender);
     void openSettings(cc::CCObject* sender);
     // Touch selector of every word button; runs for every event kind.
-    void onWordTouched(cc::CCObject* sender, cc::TouchEventKind kind);
+    void onWordTouched(cc::CCObject* sender, cc::TouchPhase kind);
 
     // The reading keys: the narration one step slower (direction < 0) or
     // faster, with the new speed shown for a moment in the hint's style.

@@ -47,7 +47,7 @@ cc::CCRect unionOf(const cc::CCRect& a, const cc::CCRect& b)
 
 // ---- Told by the user ----------------------------------------------------------
 
-void PageLayer::onWordTouched(cc::CCObject* sender, cc::TouchEventKind)
+void PageLayer::onWordTouched(cc::CCObject* sender, cc::TouchPhase)
 {
     cc::UIWidget* word = dynamic_cast<cc::UIWidget*>(sender);
     const BoundWord* bound = word ? boundWord(word) : nullptr;

@@ -119,10 +119,10 @@ void SetLayer::markSelected(cc::UIWidget* button)
     setTitleColour(button, kMarkedTitle);
 }
 
-void SetLayer::onSettingTouched(cc::CCObject* sender, cc::TouchEventKind kind)
+void SetLayer::onSettingTouched(cc::CCObject* sender, cc::TouchPhase kind)
 {
     cc::UIWidget* button = dynamic_cast<cc::UIWidget*>(sender);
-    if (!button || kind != cc::TOUCH_EVENT_BEGAN || m_leaving) return;
+    if (!button || kind != cc::kTouchBegan || m_leaving) return;
     markSelected(button);
     switch (button->getTag()) {
     case kMain:

@@ -30,7 +30,7 @@ public:
     // The touch selector of all six buttons. It acts once per touch, on its
     // first event (began): the later events of the same touch would otherwise
     // run the button again, and a second transition would start out of the first.
-    void onSettingTouched(cc::CCObject* sender, cc::TouchEventKind kind);
+    void onSettingTouched(cc::CCObject* sender, cc::TouchPhase kind);
 
     // The button touched last on this panel; none after it is built.
     cc::UIWidget* selectedButton() const { return m_selected.get(); }

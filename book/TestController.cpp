@@ -119,9 +119,9 @@ void TestController::hideButton(const char* name)
     button->setTouchEnabled(false);
 }
 
-bool TestController::actsOn(cc::TouchEventKind kind) { return kind == cc::TOUCH_EVENT_BEGAN && !m_leaving; }
+bool TestController::actsOn(cc::TouchPhase kind) { return kind == cc::kTouchBegan && !m_leaving; }
 
-void TestController::onContinueReading(cc::CCObject*, cc::TouchEventKind kind)
+void TestController::onContinueReading(cc::CCObject*, cc::TouchPhase kind)
 {
     if (!actsOn(kind)) return;
     if (!mainMenuRoutes().openPage) {
@@ -131,7 +131,7 @@ void TestController::onContinueReading(cc::CCObject*, cc::TouchEventKind kind)
     m_leaving = mainMenuRoutes().openPage();
 }
 
-void TestController::onWordLearning(cc::CCObject*, cc::TouchEventKind kind)
+void TestController::onWordLearning(cc::CCObject*, cc::TouchPhase kind)
 {
     if (!actsOn(kind)) return;
     BookSettings& book = bookSettings();
@@ -143,7 +143,7 @@ void TestController::onWordLearning(cc::CCObject*, cc::TouchEventKind kind)
     m_leaving = mainMenuRoutes().openPage();
 }
 
-void TestController::onSelectPage(cc::CCObject*, cc::TouchEventKind kind)
+void TestController::onSelectPage(cc::CCObject*, cc::TouchPhase kind)
 {
     if (!actsOn(kind)) return;
     if (!mainMenuRoutes().openSelectionMenu) {
@@ -154,7 +154,7 @@ void TestController::onSelectPage(cc::CCObject*, cc::TouchEventKind kind)
     m_leaving = mainMenuRoutes().openSelectionMenu();
 }
 
-void TestController::onQuit(cc::CCObject*, cc::TouchEventKind kind)
+void TestController::onQuit(cc::CCObject*, cc::TouchPhase kind)
 {
     if (!actsOn(kind)) return;
     m_leaving = true;

@@ -61,12 +61,12 @@ private:
     // True for the first event of a touch (began) while the menu is still
     // on stage; later events of the same touch, and touches after a button
     // has already led away, do nothing.
-    bool actsOn(cc::TouchEventKind kind);
+    bool actsOn(cc::TouchPhase kind);
 
-    void onContinueReading(cc::CCObject* sender, cc::TouchEventKind kind);
-    void onWordLearning(cc::CCObject* sender, cc::TouchEventKind kind);
-    void onSelectPage(cc::CCObject* sender, cc::TouchEventKind kind);
-    void onQuit(cc::CCObject* sender, cc::TouchEventKind kind);
+    void onContinueReading(cc::CCObject* sender, cc::TouchPhase kind);
+    void onWordLearning(cc::CCObject* sender, cc::TouchPhase kind);
+    void onSelectPage(cc::CCObject* sender, cc::TouchPhase kind);
+    void onQuit(cc::CCObject* sender, cc::TouchPhase kind);
 
     cc::CCRefPtr<cc::UILayer> m_uiLayer;   // a child of this layer
     cc::CCRefPtr<cc::Layout> m_rootLayout; // in the UI layer's widget tree

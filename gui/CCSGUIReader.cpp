@@ -56,6 +56,17 @@ int versionPart(const char*& p, const char* end)
     return value > kPartCap ? kPartCap : value;
 }
 
+// One row of the class table: makes a widget of kind W and reads its option
+// group with Read, passing any fixed arguments that group takes after the
+// options. Null when the widget cannot be made.
+template <class W, auto Read, auto... Fixed>
+UIWidget* makeAndRead(CCSGUIReader* reader, const Json::Value* options)
+{
+    W* widget = W::create();
+    if (widget) (reader->*Read)(widget, options, Fixed...);
+    return widget;
+}
+
 void printReadError(const char* path)
 {
     std::printf("read json file[%s] error!\n", path ? path : "");
@@ -151,104 +162,30 @@ UIWidget* CCSGUIReader::createWidget(const char* className, const Json::Value* o
     typedef UIWidget* (*Build)(CCSGUIReader* reader, const Json::Value* options);
     struct Kind {
         const char* className;
-        Build build; // null: the widget kind does not exist yet
+        Build build;
     };
     // The format's class table, in its order: the first equal name wins.
     static const Kind kKinds[] = {
-        {"Button",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UIButton* w = UIButton::create();
-             if (w) r->setPropsForButtonFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"CheckBox",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UICheckBox* w = UICheckBox::create();
-             if (w) r->setPropsForCheckBoxFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"Label",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UILabel* w = UILabel::create();
-             if (w) r->setPropsForLabelFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"LabelAtlas",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UILabelAtlas* w = UILabelAtlas::create();
-             if (w) r->setPropsForLabelAtlasFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"LoadingBar",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UILoadingBar* w = UILoadingBar::create();
-             if (w) r->setPropsForLoadingBarFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"ScrollView",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UIScrollView* w = UIScrollView::create();
-             if (w) r->setPropsForScrollViewFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"TextArea",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UILabel* w = UILabel::create();
-             if (w) r->setPropsForTextAreaFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"TextButton",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UIButton* w = UIButton::create();
-             if (w) r->setPropsForTextButtonFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"TextField",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UITextField* w = UITextField::create();
-             if (w) r->setPropsForTextFieldFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"ImageView",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UIImageView* w = UIImageView::create();
-             if (w) r->setPropsForImageViewFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"Panel",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             Layout* w = Layout::create();
-             if (w) r->setPropsForPanelFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"Slider",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UISlider* w = UISlider::create();
-             if (w) r->setPropsForSliderFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"PageView",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UIPageView* w = UIPageView::create();
-             if (w) r->setPropsForPageViewFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"LabelBMFont",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UILabelBMFont* w = UILabelBMFont::create();
-             if (w) r->setPropsForLabelBMFontFromJsonDictionary(w, o);
-             return w;
-         }},
-        {"DragPanel",
-         [](CCSGUIReader* r, const Json::Value* o) -> UIWidget* {
-             UIDragPanel* w = UIDragPanel::create();
-             if (w) r->setPropsForDragPanelFromJsonDictionary(w, o);
-             return w;
-         }},
+        {"Button", &makeAndRead<UIButton, &CCSGUIReader::setPropsForButtonFromJsonDictionary>},
+        {"CheckBox", &makeAndRead<UICheckBox, &CCSGUIReader::setPropsForCheckBoxFromJsonDictionary>},
+        {"Label", &makeAndRead<UILabel, &CCSGUIReader::setPropsForLabelFromJsonDictionary>},
+        {"LabelAtlas", &makeAndRead<UILabelAtlas, &CCSGUIReader::setPropsForLabelAtlasFromJsonDictionary>},
+        {"LoadingBar", &makeAndRead<UILoadingBar, &CCSGUIReader::setPropsForLoadingBarFromJsonDictionary>},
+        {"ScrollView", &makeAndRead<UIScrollView, &CCSGUIReader::setPropsForScrollViewFromJsonDictionary>},
+        {"TextArea", &makeAndRead<UILabel, &CCSGUIReader::setPropsForTextAreaFromJsonDictionary>},
+        {"TextButton", &makeAndRead<UIButton, &CCSGUIReader::setPropsForTextButtonFromJsonDictionary>},
+        {"TextField", &makeAndRead<UITextField, &CCSGUIReader::setPropsForTextFieldFromJsonDictionary>},
+        {"ImageView", &makeAndRead<UIImageView, &CCSGUIReader::setPropsForImageViewFromJsonDictionary>},
+        // A plain panel reads "clipAble" (the scrolling containers do not).
+        {"Panel", &makeAndRead<Layout, &CCSGUIReader::setPropsForPanelFromJsonDictionary, true>},
+        {"Slider", &makeAndRead<UISlider, &CCSGUIReader::setPropsForSliderFromJsonDictionary>},
+        {"PageView", &makeAndRead<UIPageView, &CCSGUIReader::setPropsForPageViewFromJsonDictionary>},
+        {"LabelBMFont", &makeAndRead<UILabelBMFont, &CCSGUIReader::setPropsForLabelBMFontFromJsonDictionary>},
+        {"DragPanel", &makeAndRead<UIDragPanel, &CCSGUIReader::setPropsForDragPanelFromJsonDictionary>},
     };
     if (!className) return nullptr;
     for (const Kind& kind : kKinds) {
-        if (std::strcmp(kind.className, className) == 0) return kind.build ? kind.build(this, options) : nullptr;
+        if (std::strcmp(kind.className, className) == 0) return kind.build(this, options);
     }
     return nullptr;
 }

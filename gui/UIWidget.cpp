@@ -377,9 +377,9 @@ void UIWidget::setTouchListener(CCObject* target, TouchEventSelector selector)
     m_pListenerSelector = selector;
 }
 
-void UIWidget::notifyListener(TouchEventKind kind)
+void UIWidget::notifyListener(TouchPhase phase)
 {
-    if (m_pListenerTarget && m_pListenerSelector) (m_pListenerTarget->*m_pListenerSelector)(this, kind);
+    if (m_pListenerTarget && m_pListenerSelector) (m_pListenerTarget->*m_pListenerSelector)(this, phase);
 }
 
 void UIWidget::setFocused(bool focused)
@@ -403,16 +403,16 @@ void UIWidget::onTouchBegan(const CCPoint& p)
 {
     setFocused(true);
     m_touchStartPos = p;
-    if (m_pParent) m_pParent->interceptChildTouch(0, this, p);
-    notifyListener(TOUCH_EVENT_BEGAN);
+    if (m_pParent) m_pParent->interceptChildTouch(kTouchBegan, this, p);
+    notifyListener(kTouchBegan);
 }
 
 void UIWidget::onTouchMoved(const CCPoint& p)
 {
     m_touchMovePos = p;
     setFocused(hitTest(p));
-    if (m_pParent) m_pParent->interceptChildTouch(1, this, p);
-    notifyListener(TOUCH_EVENT_MOVED);
+    if (m_pParent) m_pParent->interceptChildTouch(kTouchMoved, this, p);
+    notifyListener(kTouchMoved);
 }
 
 void UIWidget::onTouchEnded(const CCPoint& p)
@@ -420,19 +420,17 @@ void UIWidget::onTouchEnded(const CCPoint& p)
     m_touchEndPos = p;
     const bool wasInside = m_bFocused;
     setFocused(false);
-    if (m_pParent) m_pParent->interceptChildTouch(2, this, p);
-    notifyListener(wasInside ? TOUCH_EVENT_ENDED : TOUCH_EVENT_CANCELED);
+    if (m_pParent) m_pParent->interceptChildTouch(kTouchEnded, this, p);
+    notifyListener(wasInside ? kTouchEnded : kTouchCancelled);
 }
 
 void UIWidget::onTouchCancelled(const CCPoint&)
 {
     setFocused(false);
-    notifyListener(TOUCH_EVENT_CANCELED);
+    notifyListener(kTouchCancelled);
 }
 
-void UIWidget::onTouchLongClicked(const CCPoint&) {}
-
-void UIWidget::interceptChildTouch(int phase, UIWidget* sender, const CCPoint& point)
+void UIWidget::interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& point)
 {
     if (m_pParent) m_pParent->interceptChildTouch(phase, sender, point);
 }

@@ -10,6 +10,7 @@
 #include "base/CCObject.h"
 #include "base/CCRefPtr.h"
 #include "base/ccTypes.h"
+#include "scene/CCTouchPhase.h"
 
 namespace cc {
 
@@ -18,13 +19,6 @@ class CCActionManager;
 class CCScheduler;
 
 class UIWidget;
-
-enum TouchEventKind {
-    TOUCH_EVENT_BEGAN = 0,
-    TOUCH_EVENT_MOVED = 1,
-    TOUCH_EVENT_ENDED = 2,
-    TOUCH_EVENT_CANCELED = 3,
-};
 
 enum LookStyle {
     LOOK_STYLE_NONE = -1,
@@ -43,8 +37,8 @@ enum TextureResType : int { // a fixed type: layout files may carry any other nu
     UI_TEX_TYPE_PLIST = 1,
 };
 
-// Called on the listener target with (sender widget, kind).
-typedef void (CCObject::*TouchEventSelector)(CCObject* sender, TouchEventKind kind);
+// Called on the listener target with (sender widget, phase).
+typedef void (CCObject::*TouchEventSelector)(CCObject* sender, TouchPhase phase);
 #define toucheventselector(_SELECTOR) static_cast<cc::TouchEventSelector>(&_SELECTOR)
 
 class UIWidget : public CCObject {
@@ -80,8 +74,8 @@ public:
     virtual void setCascadeColorEnabled(bool enabled);
     virtual void setActionManager(CCActionManager* manager);
     virtual CCActionManager* getActionManager();
-    // A descendant reports a touch phase (0 began, 1 moved, 2 ended).
-    virtual void interceptChildTouch(int phase, UIWidget* sender, const CCPoint& point);
+    // A descendant reports a touch phase (began, moved or ended).
+    virtual void interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& point);
     virtual void setSize(const CCSize& size);
     virtual void setSizeFraction(const CCPoint& fraction);
     virtual bool hitTest(const CCPoint& worldPoint);
@@ -89,7 +83,6 @@ public:
     virtual void onTouchMoved(const CCPoint& worldPoint);
     virtual void onTouchEnded(const CCPoint& worldPoint);
     virtual void onTouchCancelled(const CCPoint& worldPoint);
-    virtual void onTouchLongClicked(const CCPoint& worldPoint);
     virtual void setIgnoreSize(bool ignore);
     virtual CCNode* getRenderNode();
     // The node the widget itself owns and places (position, scale, colour);
@@ -159,7 +152,7 @@ public:
 
 protected:
     // Fires the listener, if both target and selector are set.
-    void notifyListener(TouchEventKind kind);
+    void notifyListener(TouchPhase phase);
     // Inserts into m_children keeping ascending zOrder, equal ones in insertion order.
     void insertByZOrder(UIWidget* child);
     // Drops this widget and its whole subtree from per-frame update.

@@ -45,8 +45,7 @@ bool WidgetTouchRouter::pick(UIWidget* widget, const CCPoint& point)
 
 bool WidgetTouchRouter::onTouchBegan(CCTouch* touch)
 {
-    m_touchBeganPoint = touch->getLocation();
-    if (m_pRootWidget) pick(m_pRootWidget, m_touchBeganPoint);
+    if (m_pRootWidget) pick(m_pRootWidget, touch->getLocation());
     return m_pSelectedWidgets->count() > 0;
 }
 
@@ -61,24 +60,24 @@ std::vector<CCRefPtr<UIWidget>> WidgetTouchRouter::holdSelection() const
 
 void WidgetTouchRouter::onTouchMoved(CCTouch* touch)
 {
-    m_touchMovedPoint = touch->getLocation();
+    const CCPoint point = touch->getLocation();
     std::vector<CCRefPtr<UIWidget>> held = holdSelection();
-    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchMoved(m_touchMovedPoint);
+    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchMoved(point);
 }
 
 void WidgetTouchRouter::onTouchEnded(CCTouch* touch)
 {
-    m_touchEndedPoint = touch->getLocation();
+    const CCPoint point = touch->getLocation();
     std::vector<CCRefPtr<UIWidget>> held = holdSelection();
-    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchEnded(m_touchEndedPoint);
+    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchEnded(point);
     m_pSelectedWidgets->removeAllObjects();
 }
 
 void WidgetTouchRouter::onTouchCancelled(CCTouch* touch)
 {
-    m_touchCanceledPoint = touch->getLocation();
+    const CCPoint point = touch->getLocation();
     std::vector<CCRefPtr<UIWidget>> held = holdSelection();
-    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchCancelled(m_touchCanceledPoint);
+    for (const CCRefPtr<UIWidget>& widget : held) widget->onTouchCancelled(point);
     m_pSelectedWidgets->removeAllObjects();
 }
 

@@ -22,7 +22,6 @@ public:
     WidgetTouchRouter& operator=(const WidgetTouchRouter&) = delete;
 
     void setRootWidget(UIWidget* root) { m_pRootWidget = root; }
-    UIWidget* getRootWidget() const { return m_pRootWidget; }
 
     // True when some widget took the touch.
     bool onTouchBegan(CCTouch* touch);
@@ -34,11 +33,6 @@ public:
     void dropSelection();
     CCArray* getSelectedWidgets() const { return m_pSelectedWidgets.get(); }
 
-    const CCPoint& getTouchBeganPoint() const { return m_touchBeganPoint; }
-    const CCPoint& getTouchMovedPoint() const { return m_touchMovedPoint; }
-    const CCPoint& getTouchEndedPoint() const { return m_touchEndedPoint; }
-    const CCPoint& getTouchCanceledPoint() const { return m_touchCanceledPoint; }
-
 private:
     bool pick(UIWidget* widget, const CCPoint& point);
     // The selected widgets, each retained, so a listener that tears the tree
@@ -46,10 +40,6 @@ private:
     std::vector<CCRefPtr<UIWidget>> holdSelection() const;
 
     CCRefPtr<CCArray> m_pSelectedWidgets; // retains its widgets
-    CCPoint m_touchBeganPoint;
-    CCPoint m_touchMovedPoint;
-    CCPoint m_touchEndedPoint;
-    CCPoint m_touchCanceledPoint;
     // Not retained: the layer owns the root and deletes this router in its
     // destructor, which uses nothing of the tree.
     UIWidget* m_pRootWidget = nullptr;

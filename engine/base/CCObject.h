@@ -24,8 +24,6 @@ typedef int (CCObject::*SEL_Compare)(CCObject*);
 #define callfuncO_selector(_SELECTOR) static_cast<cc::SEL_CallFuncO>(&_SELECTOR)
 #define menu_selector(_SELECTOR) static_cast<cc::SEL_MenuHandler>(&_SELECTOR)
 
-class CCZone {};
-
 class CCObject {
 public:
     CCObject();
@@ -38,9 +36,7 @@ public:
     unsigned int retainCount() const { return m_uReference; }
     bool isSingleReference() const { return m_uReference == 1; }
 
-    virtual CCObject* copyWithZone(CCZone*) { return nullptr; }
     virtual bool isEqual(const CCObject* other) const { return this == other; }
-    virtual void acceptVisitor() {}
     // Called once a frame when the object is a scheduler update target.
     virtual void update(float dt) {}
     // True while a call to update() would change nothing, so a frame loop with

@@ -26,7 +26,6 @@ public:
     bool boolValue() const;
 
     bool isEqual(const CCObject* other) const override;
-    CCObject* copyWithZone(CCZone*) override { return new CCString(m_sString); }
 
     std::string m_sString;
 };

@@ -50,11 +50,4 @@ void CCSpriteFrame::setTexture(CCTexture2D* texture)
     m_pTexture.reset(texture);
 }
 
-CCObject* CCSpriteFrame::copyWithZone(CCZone*)
-{
-    CCSpriteFrame* copy = new CCSpriteFrame();
-    copy->initWithTexture(m_pTexture.get(), m_obRect, m_bRotated, m_obOffset, m_obOriginalSize);
-    return copy;
-}
-
 } // namespace cc

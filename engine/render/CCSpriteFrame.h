@@ -32,8 +32,6 @@ public:
     CCTexture2D* getTexture() const { return m_pTexture.get(); }
     void setTexture(CCTexture2D* texture);
 
-    CCObject* copyWithZone(CCZone*) override;
-
 private:
     CCRect m_obRect;
     CCPoint m_obOffset;

@@ -31,15 +31,10 @@ public:
     // with their own priority.
     virtual void registerWithTouchDispatcher();
 
-    // The keypad and accelerometer are not used on the desktop; the flags are kept.
-    virtual void setKeypadEnabled(bool enabled) { m_bKeypadEnabled = enabled; }
-    virtual bool isKeypadEnabled() const { return m_bKeypadEnabled; }
-
 protected:
     void unregisterFromTouchDispatcher();
 
     bool m_bTouchEnabled = false;
-    bool m_bKeypadEnabled = false;
     bool m_bRegistered = false;
     ccTouchesMode m_eTouchMode = kCCTouchesAllAtOnce;
     int m_nTouchPriority = 0;

@@ -9,6 +9,7 @@
 
 #include "base/CCObject.h"
 #include "base/CCRefPtr.h"
+#include "scene/CCTouchPhase.h"
 
 #include <vector>
 
@@ -20,8 +21,6 @@ class CCEvent;
 class CCTouchDelegate;
 
 static const int kCCMenuHandlerPriority = -128;
-
-enum TouchPhase { kTouchBegan, kTouchMoved, kTouchEnded, kTouchCancelled };
 
 class CCTouchDispatcher : public CCObject {
 public:

@@ -203,7 +203,7 @@ void InnerContainerLayout::doLayout()
     if (m_pInnerContainer) m_pInnerContainer->doLayout();
 }
 
-void InnerContainerLayout::interceptChildTouch(int phase, UIWidget* sender, const CCPoint& point)
+void InnerContainerLayout::interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& point)
 {
     handleChildTouch(phase, sender, point);
 }

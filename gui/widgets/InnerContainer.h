@@ -45,7 +45,7 @@ public:
     void removeAllChildren() override;
     CCArray* getChildren() override;
     // Touches of descendants are the container's to scroll with; they go no higher.
-    void interceptChildTouch(int phase, UIWidget* sender, const CCPoint& point) override;
+    void interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& point) override;
     void onTouchBegan(const CCPoint& worldPoint) override;
     void onTouchMoved(const CCPoint& worldPoint) override;
     void onTouchEnded(const CCPoint& worldPoint) override;

@@ -81,5 +81,25 @@ void applyCapInsets(CCNode* renderer, bool scale9, const CCRect& capInsets)
     if (CCScale9Sprite* sprite = dynamic_cast<CCScale9Sprite*>(renderer)) sprite->setCapInsets(capInsets);
 }
 
+void switchScale9(UIWidget* widget, bool enabled, const RendererSlot* slots, std::size_t count, bool& prevIgnoreSize,
+                  const std::function<void()>& reload)
+{
+    CCNode* node = widget->getOwnRenderNode();
+    for (std::size_t i = 0; i < count; ++i) {
+        node->removeChild(*slots[i].renderer, true);
+        *slots[i].renderer = createRenderer(enabled);
+    }
+    reload();
+    for (std::size_t i = 0; i < count; ++i) node->addChild(*slots[i].renderer, slots[i].zOrder);
+    if (enabled) {
+        const bool ignoreBefore = widget->isIgnoreSize();
+        widget->setIgnoreSize(false);
+        prevIgnoreSize = ignoreBefore;
+        for (std::size_t i = 0; i < count; ++i) applyCapInsets(*slots[i].renderer, true, *slots[i].capInsets);
+    } else {
+        widget->setIgnoreSize(prevIgnoreSize);
+    }
+}
+
 } // namespace textureload
 } // namespace cc

@@ -1,8 +1,12 @@
-// Loading a texture by name into a texture widget's renderer, and fitting
-// that renderer to the widget's size. Shared by the widgets that show
-// images (button, image view, check box, slider, loading bar); each widget
-// keeps its own fields and decides when to load and fit.
+// Loading a texture by name into a texture widget's renderer, fitting
+// that renderer to the widget's size, and switching it between a plain and a
+// nine-slice sprite. Shared by the widgets that show images (button, image
+// view, check box, slider, loading bar); each widget keeps its own fields and
+// decides when to load and fit.
 #pragma once
+
+#include <cstddef>
+#include <functional>
 
 #include "base/CCGeometry.h"
 #include "base/ccTypes.h"
@@ -45,6 +49,23 @@ bool fit(CCNode* renderer, bool scale9, bool ignoreSize, const CCSize& textureSi
 
 // Cap insets for a nine-slice renderer; nothing for a plain sprite.
 void applyCapInsets(CCNode* renderer, bool scale9, const CCRect& capInsets);
+
+// One renderer field of a texture widget, as switchScale9 replaces it.
+struct RendererSlot {
+    CCNode** renderer;       // the widget's field; it gets the new renderer
+    int zOrder;              // where the new renderer joins the widget's own node
+    const CCRect* capInsets; // the widget's insets for it, applied when nine-slice turns on
+};
+
+// Switches a widget's renderers to nine-slice sprites (enabled) or plain
+// ones. The widget has already stored the new setting; reload must load its
+// textures again into the new, empty renderers (and may set them up first).
+// Each old renderer leaves the widget's own node, a new one takes its field,
+// reload runs, then the new ones join the node. Turning nine-slice on turns
+// ignore-size off and keeps the setting it had in prevIgnoreSize, which
+// turning it off restores.
+void switchScale9(UIWidget* widget, bool enabled, const RendererSlot* slots, std::size_t count, bool& prevIgnoreSize,
+                  const std::function<void()>& reload);
 
 } // namespace textureload
 } // namespace cc

@@ -92,25 +92,15 @@ void UIButton::setScale9Enabled(bool enabled)
     m_lookStyle = LOOK_STYLE_NONE;
     m_scale9 = enabled;
 
-    for (StateTexture& state : m_states) {
-        m_pRenderNode->removeChild(state.renderer, true);
-        state.renderer = textureload::createRenderer(enabled);
-    }
-    for (int i = 0; i < kStateCount; ++i) {
-        // A copy: loading stores the name again into the same field.
-        const std::string name = m_states[i].fileName;
-        loadStateTexture(static_cast<State>(i), name.c_str(), m_states[i].kind);
-    }
-    for (StateTexture& state : m_states) m_pRenderNode->addChild(state.renderer, kTextureZOrder);
-
-    if (enabled) {
-        const bool ignoreBefore = m_bIgnoreSize;
-        setIgnoreSize(false);
-        m_prevIgnoreSize = ignoreBefore;
-        for (StateTexture& state : m_states) textureload::applyCapInsets(state.renderer, true, state.capInsets);
-    } else {
-        setIgnoreSize(m_prevIgnoreSize);
-    }
+    textureload::RendererSlot slots[kStateCount];
+    for (int i = 0; i < kStateCount; ++i) slots[i] = {&m_states[i].renderer, kTextureZOrder, &m_states[i].capInsets};
+    textureload::switchScale9(this, enabled, slots, kStateCount, m_prevIgnoreSize, [this] {
+        for (int i = 0; i < kStateCount; ++i) {
+            // A copy: loading stores the name again into the same field.
+            const std::string name = m_states[i].fileName;
+            loadStateTexture(static_cast<State>(i), name.c_str(), m_states[i].kind);
+        }
+    });
 
     if (!m_bLookActive) {
         onDisabledState();

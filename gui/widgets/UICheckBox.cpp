@@ -128,10 +128,10 @@ void UICheckBox::onTouchEnded(const CCPoint& p)
     m_touchEndPos = p;
     // Released outside (or never pressed inside): no listener hears of it.
     if (!m_bFocused) {
-        if (m_pParent) m_pParent->interceptChildTouch(2, this, p);
+        if (m_pParent) m_pParent->interceptChildTouch(kTouchEnded, this, p);
         return;
     }
-    notifyListener(TOUCH_EVENT_ENDED);
+    notifyListener(kTouchEnded);
     // A listener may have changed the state; toggle what is there now.
     if (m_selected) {
         setSelectedState(false);
@@ -141,7 +141,7 @@ void UICheckBox::onTouchEnded(const CCPoint& p)
         selectedEvent();
     }
     if (m_bFocused) setFocused(false);
-    if (m_pParent) m_pParent->interceptChildTouch(2, this, p);
+    if (m_pParent) m_pParent->interceptChildTouch(kTouchEnded, this, p);
 }
 
 // ---- Looks and flips -------------------------------------------------------------

@@ -168,16 +168,16 @@ void UIDragPanel::handleRelease(const CCPoint& worldPoint)
     startCoasting();
 }
 
-void UIDragPanel::handleChildTouch(int phase, UIWidget* sender, const CCPoint& worldPoint)
+void UIDragPanel::handleChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& worldPoint)
 {
     switch (phase) {
-    case 0: handlePress(worldPoint); break;
-    case 1:
+    case kTouchBegan: handlePress(worldPoint); break;
+    case kTouchMoved:
         if (!sender || sender->getTouchStartPos().getDistance(worldPoint) <= kChildFocusCancelDistance) return;
         if (sender->isFocused()) sender->setFocused(false);
         handleMove(worldPoint);
         break;
-    case 2: handleRelease(worldPoint); break;
+    case kTouchEnded: handleRelease(worldPoint); break;
     default: break;
     }
 }

@@ -63,7 +63,7 @@ public:
     void handlePress(const CCPoint& worldPoint) override;
     void handleMove(const CCPoint& worldPoint) override;
     void handleRelease(const CCPoint& worldPoint) override;
-    void handleChildTouch(int phase, UIWidget* sender, const CCPoint& worldPoint) override;
+    void handleChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& worldPoint) override;
 
     void setBounceEnabled(bool enabled) { m_bBounceEnable = enabled; }
     bool isBounceEnabled() const { return m_bBounceEnable; }

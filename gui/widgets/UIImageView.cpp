@@ -45,19 +45,11 @@ void UIImageView::setScale9Enabled(bool enabled)
 {
     if (enabled == m_scale9) return;
     m_scale9 = enabled;
-    m_pRenderNode->removeChild(m_imageRenderer, true);
-    m_imageRenderer = textureload::createRenderer(enabled);
-    const std::string file = m_textureFile;
-    loadTexture(file.c_str(), m_textureKind);
-    m_pRenderNode->addChild(m_imageRenderer);
-    if (enabled) {
-        const bool ignoreBefore = m_bIgnoreSize;
-        setIgnoreSize(false);
-        m_prevIgnoreSize = ignoreBefore;
-        textureload::applyCapInsets(m_imageRenderer, true, m_capInsets);
-    } else {
-        setIgnoreSize(m_prevIgnoreSize);
-    }
+    const textureload::RendererSlot slot = {&m_imageRenderer, 0, &m_capInsets};
+    textureload::switchScale9(this, enabled, &slot, 1, m_prevIgnoreSize, [this] {
+        const std::string file = m_textureFile;
+        loadTexture(file.c_str(), m_textureKind);
+    });
 }
 
 void UIImageView::setCapInsets(const CCRect& capInsets)

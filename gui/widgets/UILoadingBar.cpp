@@ -54,21 +54,13 @@ void UILoadingBar::setScale9Enabled(bool enabled)
 {
     if (enabled == m_scale9) return;
     m_scale9 = enabled;
-    m_pRenderNode->removeChild(m_barRenderer, true);
-    m_barRenderer = textureload::createRenderer(enabled);
-    // Without a texture to reload, the new renderer still needs its anchor.
-    applyDirection(false);
-    const std::string file = m_textureFile;
-    loadTexture(file.c_str(), m_textureKind);
-    m_pRenderNode->addChild(m_barRenderer);
-    if (enabled) {
-        const bool ignoreBefore = m_bIgnoreSize;
-        setIgnoreSize(false);
-        m_prevIgnoreSize = ignoreBefore;
-        textureload::applyCapInsets(m_barRenderer, true, m_capInsets);
-    } else {
-        setIgnoreSize(m_prevIgnoreSize);
-    }
+    const textureload::RendererSlot slot = {&m_barRenderer, 0, &m_capInsets};
+    textureload::switchScale9(this, enabled, &slot, 1, m_prevIgnoreSize, [this] {
+        // Without a texture to reload, the new renderer still needs its anchor.
+        applyDirection(false);
+        const std::string file = m_textureFile;
+        loadTexture(file.c_str(), m_textureKind);
+    });
 }
 
 void UILoadingBar::setCapInsets(const CCRect& capInsets)

@@ -191,8 +191,8 @@ void UIPageView::onTouchMoved(const CCPoint& worldPoint)
 {
     m_touchMovePos = worldPoint;
     handleMove(worldPoint);
-    if (m_pParent) m_pParent->interceptChildTouch(1, this, worldPoint);
-    notifyListener(TOUCH_EVENT_MOVED);
+    if (m_pParent) m_pParent->interceptChildTouch(kTouchMoved, this, worldPoint);
+    notifyListener(kTouchMoved);
     // Leaving the view ends the touch there and then.
     if (!hitTest(worldPoint)) {
         setFocused(false);
@@ -206,7 +206,7 @@ void UIPageView::onTouchEnded(const CCPoint& worldPoint)
     handleRelease(worldPoint);
 }
 
-void UIPageView::interceptChildTouch(int phase, UIWidget* sender, const CCPoint& point)
+void UIPageView::interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& point)
 {
     handleChildTouch(phase, sender, point);
 }
@@ -245,16 +245,16 @@ void UIPageView::handleRelease(const CCPoint& worldPoint)
     }
 }
 
-void UIPageView::handleChildTouch(int phase, UIWidget* sender, const CCPoint& worldPoint)
+void UIPageView::handleChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& worldPoint)
 {
     switch (phase) {
-    case 0: handlePress(worldPoint); break;
-    case 1:
+    case kTouchBegan: handlePress(worldPoint); break;
+    case kTouchMoved:
         if (!sender || std::fabs(sender->getTouchStartPos().x - worldPoint.x) <= m_fChildFocusCancelDistance) return;
         if (sender->isFocused()) sender->setFocused(false);
         handleMove(worldPoint);
         break;
-    case 2: handleRelease(worldPoint); break;
+    case kTouchEnded: handleRelease(worldPoint); break;
     default: break;
     }
 }

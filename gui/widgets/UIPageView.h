@@ -26,7 +26,7 @@ public:
     bool addChild(UIWidget* child) override;
     bool removeChild(UIWidget* child) override;
     void removeAllChildren() override;
-    void interceptChildTouch(int phase, UIWidget* sender, const CCPoint& point) override;
+    void interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& point) override;
     void onTouchBegan(const CCPoint& worldPoint) override;
     void onTouchMoved(const CCPoint& worldPoint) override;
     void onTouchEnded(const CCPoint& worldPoint) override;
@@ -37,7 +37,7 @@ public:
     void handlePress(const CCPoint& worldPoint) override;
     void handleMove(const CCPoint& worldPoint) override;
     void handleRelease(const CCPoint& worldPoint) override;
-    void handleChildTouch(int phase, UIWidget* sender, const CCPoint& worldPoint) override;
+    void handleChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& worldPoint) override;
 
     // --- appended virtual operation ---
     // Moves every page by offset; false when a row end clamped the move or there is nothing to move.

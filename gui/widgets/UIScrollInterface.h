@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/CCGeometry.h"
+#include "scene/CCTouchPhase.h"
 
 namespace cc {
 
@@ -16,8 +17,8 @@ public:
     virtual void handlePress(const CCPoint& worldPoint) = 0;
     virtual void handleMove(const CCPoint& worldPoint) = 0;
     virtual void handleRelease(const CCPoint& worldPoint) = 0;
-    // A touch that began on a descendant: phase 0 began, 1 moved, 2 ended.
-    virtual void handleChildTouch(int phase, UIWidget* sender, const CCPoint& worldPoint) = 0;
+    // A touch that began on a descendant, in its began, moved or ended phase.
+    virtual void handleChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& worldPoint) = 0;
 };
 
 } // namespace cc

@@ -159,11 +159,11 @@ void UIScrollView::handleRelease(const CCPoint& worldPoint)
     beginAutoScroll();
 }
 
-void UIScrollView::handleChildTouch(int phase, UIWidget* sender, const CCPoint& worldPoint)
+void UIScrollView::handleChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& worldPoint)
 {
     switch (phase) {
-    case 0: handlePress(worldPoint); break;
-    case 1: {
+    case kTouchBegan: handlePress(worldPoint); break;
+    case kTouchMoved: {
         if (!sender) return;
         const CCPoint& start = sender->getTouchStartPos();
         float distance = 0;
@@ -174,7 +174,7 @@ void UIScrollView::handleChildTouch(int phase, UIWidget* sender, const CCPoint& 
         handleMove(worldPoint);
         break;
     }
-    case 2: handleRelease(worldPoint); break;
+    case kTouchEnded: handleRelease(worldPoint); break;
     default: break;
     }
 }

@@ -46,7 +46,7 @@ public:
     void handlePress(const CCPoint& worldPoint) override;
     void handleMove(const CCPoint& worldPoint) override;
     void handleRelease(const CCPoint& worldPoint) override;
-    void handleChildTouch(int phase, UIWidget* sender, const CCPoint& worldPoint) override;
+    void handleChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& worldPoint) override;
 
     // --- appended virtual operations ---
     // Moves the content along the axis; false when it was clamped at an end.

@@ -112,25 +112,14 @@ void UISlider::setScale9Enabled(bool enabled)
 {
     if (enabled == m_scale9) return;
     m_scale9 = enabled;
-    m_pRenderNode->removeChild(m_barRenderer, true);
-    m_pRenderNode->removeChild(m_progressBarRenderer, true);
-    m_barRenderer = textureload::createRenderer(enabled);
-    m_progressBarRenderer = textureload::createRenderer(enabled);
-    m_progressBarRenderer->setAnchorPoint(kProgressAnchor);
-    const std::string bar = m_barFile, progress = m_progressBarFile;
-    loadBarTexture(bar.c_str(), m_barKind);
-    loadProgressBarTexture(progress.c_str(), m_progressBarKind);
-    m_pRenderNode->addChild(m_barRenderer, kBarZOrder);
-    m_pRenderNode->addChild(m_progressBarRenderer, kBarZOrder);
-    if (enabled) {
-        const bool ignoreBefore = m_bIgnoreSize;
-        setIgnoreSize(false);
-        m_prevIgnoreSize = ignoreBefore;
-        textureload::applyCapInsets(m_barRenderer, true, m_barCapInsets);
-        textureload::applyCapInsets(m_progressBarRenderer, true, m_progressBarCapInsets);
-    } else {
-        setIgnoreSize(m_prevIgnoreSize);
-    }
+    const textureload::RendererSlot slots[] = {{&m_barRenderer, kBarZOrder, &m_barCapInsets},
+                                               {&m_progressBarRenderer, kBarZOrder, &m_progressBarCapInsets}};
+    textureload::switchScale9(this, enabled, slots, 2, m_prevIgnoreSize, [this] {
+        m_progressBarRenderer->setAnchorPoint(kProgressAnchor);
+        const std::string bar = m_barFile, progress = m_progressBarFile;
+        loadBarTexture(bar.c_str(), m_barKind);
+        loadProgressBarTexture(progress.c_str(), m_progressBarKind);
+    });
 }
 
 void UISlider::setCapInsets(const CCRect& capInsets)

@@ -40,10 +40,7 @@ namespace quibo {
 namespace pagetest {
 
 // The widget's own node, where its position and its actions live.
-struct NodeOf : cc::UIWidget {
-    static cc::CCRefPtr<cc::CCNode> cc::UIWidget::*member() { return &NodeOf::m_pRenderNode; }
-};
-inline cc::CCNode* nodeOf(cc::UIWidget* w) { return (w->*NodeOf::member()).get(); }
+inline cc::CCNode* nodeOf(cc::UIWidget* w) { return w->getOwnRenderNode(); }
 
 // What the tests read from a page of either class.
 struct PageView {

@@ -185,7 +185,7 @@ TEST(SettingsPanel, LaterEventsOfATouchDoNotLeaveAgain)
     PanelJourney j;
     j.openPanel();
     // The later events of a touch reach the selector without acting.
-    for (cc::TouchEventKind kind : {cc::TOUCH_EVENT_MOVED, cc::TOUCH_EVENT_ENDED, cc::TOUCH_EVENT_CANCELED}) {
+    for (cc::TouchPhase kind : {cc::kTouchMoved, cc::kTouchEnded, cc::kTouchCancelled}) {
         j.panel->onSettingTouched(j.button("bnpres"), kind);
         j.panel->onSettingTouched(j.button("bnok"), kind);
         j.panel->onSettingTouched(j.button("bncancel"), kind);
@@ -198,11 +198,11 @@ TEST(SettingsPanel, LaterEventsOfATouchDoNotLeaveAgain)
 
     // One touch on confirm, dragged over cancel: one flip, one page.
     j.driver->clearLog();
-    j.panel->onSettingTouched(j.button("bnpres"), cc::TOUCH_EVENT_BEGAN);
+    j.panel->onSettingTouched(j.button("bnpres"), cc::kTouchBegan);
     cc::UIButton* ok = j.button("bnok");
     cc::UIButton* cancel = j.button("bncancel");
     j.driver->touchDown(worldOf(ok, ok->getPosition()));
-    j.panel->onSettingTouched(cancel, cc::TOUCH_EVENT_BEGAN); // a second finger before the switch
+    j.panel->onSettingTouched(cancel, cc::kTouchBegan); // a second finger before the switch
     j.driver->touchMove(worldOf(cancel, cancel->getPosition()));
     j.driver->touchUp(worldOf(cancel, cancel->getPosition()));
     PageView p = j.pageAfterFlip();

@@ -15,12 +15,12 @@
 namespace cc {
 namespace guitest {
 
-inline const char* kindName(TouchEventKind kind)
+inline const char* kindName(TouchPhase kind)
 {
     switch (kind) {
-    case TOUCH_EVENT_BEGAN: return "began";
-    case TOUCH_EVENT_MOVED: return "moved";
-    case TOUCH_EVENT_ENDED: return "ended";
+    case kTouchBegan: return "began";
+    case kTouchMoved: return "moved";
+    case kTouchEnded: return "ended";
     default: return "canceled";
     }
 }
@@ -28,7 +28,7 @@ inline const char* kindName(TouchEventKind kind)
 // Listener target: logs "<widget name>:<kind>".
 struct EventLog : CCObject {
     std::vector<std::string> events;
-    void onTouch(CCObject* sender, TouchEventKind kind)
+    void onTouch(CCObject* sender, TouchPhase kind)
     {
         events.push_back(std::string(static_cast<UIWidget*>(sender)->getName()) + ":" + kindName(kind));
     }
@@ -55,7 +55,7 @@ struct LookWidget : UIWidget {
     void onNormalState() override { looks.push_back("normal"); }
     void onPressedState() override { looks.push_back("pressed"); }
     void onDisabledState() override { looks.push_back("disabled"); }
-    void interceptChildTouch(int phase, UIWidget* sender, const CCPoint& p) override
+    void interceptChildTouch(TouchPhase phase, UIWidget* sender, const CCPoint& p) override
     {
         intercepted.push_back(std::to_string(phase) + ":" + sender->getName());
         UIWidget::interceptChildTouch(phase, sender, p);

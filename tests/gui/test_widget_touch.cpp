@@ -190,10 +190,10 @@ struct LeavingScreen : CCLayer {
     static int alive;
     LeavingScreen() { ++alive; }
     ~LeavingScreen() override { --alive; }
-    void onTouch(CCObject* sender, TouchEventKind kind)
+    void onTouch(CCObject* sender, TouchPhase kind)
     {
         log->onTouch(sender, kind);
-        if (kind != TOUCH_EVENT_BEGAN) return;
+        if (kind != kTouchBegan) return;
         if (synchronous) {
             // Tear the whole screen (and its UILayer) down inside the call.
             getParent()->removeChild(this, true);

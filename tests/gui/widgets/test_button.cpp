@@ -270,8 +270,8 @@ TEST(Button, PressedZoomGrowsTheTexturesWhileHeld)
 // A screen layer listening to its button.
 class Listener : public CCObject {
 public:
-    void onTouch(CCObject*, TouchEventKind kind) { kinds.push_back(kind); }
-    std::vector<TouchEventKind> kinds;
+    void onTouch(CCObject*, TouchPhase kind) { kinds.push_back(kind); }
+    std::vector<TouchPhase> kinds;
 };
 
 TEST(Button, PressedTextureShowsInTheFrameWhileTheTouchIsHeld)
@@ -304,8 +304,8 @@ TEST(Button, PressedTextureShowsInTheFrameWhileTheTouchIsHeld)
     driver.step();
     EXPECT_TRUE(near(pixelAt(320, 480), 255, 0, 0)) << describe(pixelAt(320, 480));
     ASSERT_EQ(2u, listener.kinds.size());
-    EXPECT_EQ(TOUCH_EVENT_BEGAN, listener.kinds[0]);
-    EXPECT_EQ(TOUCH_EVENT_ENDED, listener.kinds[1]);
+    EXPECT_EQ(kTouchBegan, listener.kinds[0]);
+    EXPECT_EQ(kTouchEnded, listener.kinds[1]);
     stopRendering();
 }
 
