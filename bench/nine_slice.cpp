@@ -3,6 +3,7 @@
 // Reports CPU time per frame and the frame's draw calls; the same frame
 // without titles (nine-slice batches alone), and with every button resized
 // (so each nine-slice lays out again).
+#include "base/CCRefPtr.h"
 #include "gui/UILayer.h"
 #include "gui/UIRootWidget.h"
 #include "gui/widgets/UIButton.h"
@@ -48,7 +49,7 @@ std::string writeButtonImage()
 
 struct Screen {
     CCScene* scene = nullptr;
-    std::vector<UIButton*> buttons; // retained
+    std::vector<CCRefPtr<UIButton>> buttons;
     bool allThroughRoot = true;
 };
 
@@ -70,8 +71,7 @@ Screen buildScreen(const std::string& image, bool withTitles)
         }
         b->setTouchEnabled(true);
         b->setPosition(CCPoint(60 + (i % kColumns) * 86, 120 + (i / kColumns) * 110));
-        b->retain();
-        screen.buttons.push_back(b);
+        screen.buttons.emplace_back(b);
         if (!layer->getRootWidget()->addChild(b)) {
             // The widget tree refused it: hang its render node on the layer so
             // the frame still holds the same nodes to draw.
@@ -84,7 +84,6 @@ Screen buildScreen(const std::string& image, bool withTitles)
 
 void releaseScreen(Screen& screen)
 {
-    for (UIButton* b : screen.buttons) b->release();
     screen.buttons.clear();
 }
 
@@ -104,7 +103,7 @@ void runFrames(benchmark::State& state, bool withTitles, bool resizeEachFrame)
     for (auto _ : state) {
         if (resizeEachFrame) {
             const float grow = static_cast<float>(++frame % 2);
-            for (UIButton* b : screen.buttons) b->setSize(CCSize(kButtonWidth + grow, kButtonHeight + grow));
+            for (const CCRefPtr<UIButton>& b : screen.buttons) b->setSize(CCSize(kButtonWidth + grow, kButtonHeight + grow));
         }
         driver.step();
         calls = CCFrameCapture::drawCallsLastFrame();
