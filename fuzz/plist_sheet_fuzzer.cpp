@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "FuzzScratch.h"
 #include "base/CCAutoreleasePool.h"
 #include "base/CCDictionary.h"
 #include "base/CCLog.h"
@@ -21,21 +22,6 @@ namespace {
 
 std::string g_sheetPath;
 
-bool copyFile(const std::string& from, const std::string& to)
-{
-    std::ifstream in(from, std::ios::binary);
-    std::ofstream out(to, std::ios::binary);
-    out << in.rdbuf();
-    return in.good() && out.good();
-}
-
-// The scratch folder goes when the run ends (libFuzzer leaves through exit).
-std::string g_scratch;
-void removeScratch()
-{
-    if (!g_scratch.empty()) std::system(("rm -rf '" + g_scratch + "'").c_str());
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -43,22 +29,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     static cc::FrameDriver* driver = new cc::FrameDriver(); // headless, never torn down
     (void)driver;
     cc::CCLogCapture::setEcho(false);
-    char folder[] = "/tmp/quibo-sheet-fuzz-XXXXXX";
-    if (!mkdtemp(folder)) return 0;
-    g_scratch = folder;
-    std::atexit(removeScratch);
-    const std::string dir = std::string(folder) + "/";
-    copyFile(std::string(QUIBO_FUZZ_DATA) + "/sheet.png", dir + "sheet.png");
+    const std::string dir = fuzzscratch::make("sheet-fuzz", {"sheet.png"});
+    if (dir.empty()) return 0;
     g_sheetPath = dir + "sheet.plist";
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        std::ofstream out(g_sheetPath, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzscratch::writeInput(g_sheetPath, data, size);
     cc::CCDictionary::createWithContentsOfFile(g_sheetPath.c_str());
     cc::CCSpriteFrameCache* frames = cc::CCSpriteFrameCache::sharedSpriteFrameCache();
     frames->addSpriteFramesWithFile(g_sheetPath.c_str());
