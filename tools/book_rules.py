@@ -271,7 +271,23 @@ def parse_plist(data):
     # The root dictionary itself is not counted.
     if nesting_of(value) - 1 > LIMITS["kMaxPropertyListNesting"]:
         raise Refusal("nested deeper than %d levels" % LIMITS["kMaxPropertyListNesting"])
+    # The reader refuses a binary list with such a key (its parser would abort).
+    if data[:6] == b"bplist" and _has_nul_key(value):
+        raise Refusal("a dictionary key holds a NUL character")
     return value
+
+
+def _has_nul_key(value):
+    stack = [value]
+    while stack:
+        v = stack.pop()
+        if isinstance(v, dict):
+            if any("\0" in k for k in v if isinstance(k, str)):
+                return True
+            stack.extend(v.values())
+        elif isinstance(v, list):
+            stack.extend(v)
+    return False
 
 
 # --- pictures --------------------------------------------------------------------

@@ -258,6 +258,10 @@ CCDictionary* CCDictionary::createWithContentsOfFile(const char* fileName)
         CCLog("Property list %s: nested deeper than %d levels; not read", name, kMaxNesting);
         return nullptr;
     }
+    if (!propertyListKeysWithoutNul(bytes)) {
+        CCLog("Property list %s: a dictionary key holds a NUL character; not read", name);
+        return nullptr;
+    }
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     if (!root) {

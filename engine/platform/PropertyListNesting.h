@@ -13,4 +13,8 @@ namespace cc {
 // no container holds itself. Bytes that are neither are left to the parser.
 bool propertyListNestingWithin(const std::string& bytes, int maxDepth);
 
+// False when a binary property list has a dictionary key holding a NUL,
+// which libplist cannot read without aborting the process.
+bool propertyListKeysWithoutNul(const std::string& bytes);
+
 } // namespace cc

@@ -215,3 +215,33 @@ TEST_F(PropertyListTest, AStringHoldingANulIsCutThereInsteadOfAbortingTheReader)
     EXPECT_EQ("ab", text(dict->objectForKey("a")));
     EXPECT_EQ("fine", text(dict->objectForKey("b")));
 }
+
+TEST_F(PropertyListTest, ABinaryListWithANulInAKeyIsRefusedInsteadOfAbortingTheReader)
+{
+    // libplist asserts when it hands out a key holding a NUL (the sheet
+    // fuzzer's find): an ASCII key "a\0b" and a UTF-16 key "\u00e9\0".
+    const std::string ascii("\x62\x70\x6c\x69\x73\x74\x30\x30\xd2\x01\x02\x03\x04\x53\x61\x00\x62\x56\x66\x72\x61\x6d"
+                            "\x65\x73\x51\x78\xd1\x05\x06\x52\x6f\x6b\x51\x31\x08\x0d\x11\x18\x1a\x1d\x20\x00\x00\x00"
+                            "\x00\x00\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x07\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                            "\x00\x00\x00\x00\x00\x00\x22",
+                            73);
+    const std::string utf16("\x62\x70\x6c\x69\x73\x74\x30\x30\xd1\x01\x02\x62\x00\xe9\x00\x00\x51\x78\x08\x0b\x10\x00"
+                            "\x00\x00\x00\x00\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x03\x00\x00\x00\x00\x00\x00\x00"
+                            "\x00\x00\x00\x00\x00\x00\x00\x00\x12",
+                            53);
+    for (const std::string& bytes : {ascii, utf16}) {
+        writeFile(dir + "/nulkey.plist", bytes);
+        CCLogCapture log;
+        EXPECT_EQ(nullptr, CCDictionary::createWithContentsOfFile((dir + "/nulkey.plist").c_str()));
+        ASSERT_EQ(1u, log.lines().size());
+        EXPECT_NE(std::string::npos, log.lines()[0].find("nulkey.plist: a dictionary key holds a NUL character"))
+            << log.lines()[0];
+    }
+    // The same lists without the NUL read as usual.
+    std::string clean = ascii;
+    clean[15] = 'x';
+    writeFile(dir + "/clean.plist", clean);
+    CCDictionary* dict = CCDictionary::createWithContentsOfFile((dir + "/clean.plist").c_str());
+    ASSERT_NE(nullptr, dict);
+    EXPECT_EQ("x", text(dict->objectForKey("axb")));
+}
