@@ -1,6 +1,7 @@
 // The command line of quibo: parsing, the simulate runner with its trace on
 // the bundled book, and the built program's exit status.
 #include "app/AppMain.h"
+#include "QuiboBinary.h"
 #include "TraceTestSupport.h"
 #include "ScratchFolder.h"
 #include "app/CommandLine.h"
@@ -30,17 +31,6 @@ std::string writeTemp(const std::string& name, const std::string& text)
     const std::string path = quibotest::scratchPath(name);
     std::ofstream(path) << text;
     return path;
-}
-
-
-// build/tests/app_tests -> build/app/quibo
-std::string quiboBinary()
-{
-    char buf[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    std::string self(buf, n > 0 ? static_cast<size_t>(n) : 0);
-    const std::string tests = self.substr(0, self.rfind('/'));
-    return tests.substr(0, tests.rfind('/')) + "/app/quibo";
 }
 
 int exitStatusOf(const std::string& command)

@@ -2,6 +2,7 @@
 // simulate run after narration has played (SDL would otherwise take the
 // signals for itself), a run with no window, and a window under a display.
 #include <gtest/gtest.h>
+#include "QuiboBinary.h"
 #include "ScratchFolder.h"
 
 #include <chrono>
@@ -19,16 +20,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// build/tests/app_tests -> build/app/quibo
-std::string quiboBinary()
-{
-    char buf[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    std::string self(buf, n > 0 ? static_cast<size_t>(n) : 0);
-    const std::string tests = self.substr(0, self.rfind('/'));
-    return tests.substr(0, tests.rfind('/')) + "/app/quibo";
-}
 
 struct Scratch {
     std::string dir;
@@ -57,7 +48,7 @@ pid_t start(const std::vector<std::string>& args, bool display, const std::strin
         (void)out;
         std::vector<char*> argv;
         static std::string binary;
-        binary = quiboBinary();
+        binary = quibo::quiboBinary();
         argv.push_back(const_cast<char*>(binary.c_str()));
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);

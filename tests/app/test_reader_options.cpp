@@ -3,6 +3,7 @@
 // writes nothing in the user's folders; a settings file under the home
 // folder is read, and a kept place is written again at exit.
 #include "app/CommandLine.h"
+#include "QuiboBinary.h"
 #include "ScratchFolder.h"
 #include "app/PlaceFile.h"
 #include "app/ReaderOptions.h"
@@ -27,16 +28,6 @@
 using namespace quibo;
 
 namespace {
-
-// build/tests/app_tests -> build/app/quibo
-std::string quiboBinary()
-{
-    char buf[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    std::string self(buf, n > 0 ? static_cast<size_t>(n) : 0);
-    const std::string tests = self.substr(0, self.rfind('/'));
-    return tests.substr(0, tests.rfind('/')) + "/app/quibo";
-}
 
 std::string slurp(const std::string& path)
 {

@@ -97,6 +97,23 @@ struct LoopRun {
 };
 
 // Runs the loop on a scripted window until `seconds` of real time passed.
+// A scene holding one touch-enabled Toucher that records into the given places.
+CCScene* toucherScene(Toucher*& toucher, std::vector<double>& firedAt, double& touchedAt, Clock::time_point start,
+                      bool moveOnTouch)
+{
+    CCScene* scene = CCScene::create();
+    toucher = new Toucher();
+    toucher->initWithColor(ccc4(200, 0, 0, 255));
+    toucher->autorelease();
+    toucher->firedAt = &firedAt;
+    toucher->touchedAt = &touchedAt;
+    toucher->start = start;
+    toucher->moveOnTouch = moveOnTouch;
+    toucher->setTouchEnabled(true);
+    scene->addChild(toucher);
+    return scene;
+}
+
 LoopRun runFor(double seconds, std::function<CCScene*()> firstScene, std::function<void(CCEGLView*, double)> script)
 {
     LoopRun result;
@@ -165,18 +182,7 @@ TEST(Application, InputThatWakesTheLoopStartsItsTimerFromTheInputAndAMoveDrawsUn
     bool touched = false;
     LoopRun run = runFor(
         1.2,
-        [&] {
-            CCScene* scene = CCScene::create();
-            toucher = new Toucher();
-            toucher->initWithColor(ccc4(200, 0, 0, 255));
-            toucher->autorelease();
-            toucher->firedAt = &firedAt;
-            toucher->touchedAt = &touchedAt;
-            toucher->start = start;
-            toucher->setTouchEnabled(true);
-            scene->addChild(toucher);
-            return scene;
-        },
+        [&] { return toucherScene(toucher, firedAt, touchedAt, start, false); },
         [&](CCEGLView* view, double now) {
             // The first poll after 0.4 s of a still scene (the loop slept).
             if (!touched && now >= 0.4) {
@@ -196,19 +202,7 @@ TEST(Application, InputThatWakesTheLoopStartsItsTimerFromTheInputAndAMoveDrawsUn
     touched = false;
     LoopRun moving = runFor(
         1.0,
-        [&] {
-            CCScene* scene = CCScene::create();
-            toucher = new Toucher();
-            toucher->initWithColor(ccc4(200, 0, 0, 255));
-            toucher->autorelease();
-            toucher->firedAt = &firedAt;
-            toucher->touchedAt = &touchedAt;
-            toucher->start = start;
-            toucher->moveOnTouch = true;
-            toucher->setTouchEnabled(true);
-            scene->addChild(toucher);
-            return scene;
-        },
+        [&] { return toucherScene(toucher, firedAt, touchedAt, start, true); },
         [&](CCEGLView* view, double now) {
             if (!touched && now >= 0.3) {
                 touched = true;
